@@ -1,0 +1,135 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "Codes.h"
+#include "RandomSource.h"
+#include "Statistics.h"
+#include "TableInterface.h"
+
+namespace velmoran {
+
+// Board places indexed [column][row]; column 0 and row 0 are never used.
+using Board = std::array<std::array<int, boardRows>, boardColumns>;
+
+// What a press on the board means (the hints are the table window's own).
+enum class PressOutcome {
+  Ignored,        // nothing more happens for this press
+  DealOnRelease,  // an empty or face-down hand slot: deal once the button is up
+  PickUp,         // the card under the pointer may be picked up (or hinted)
+};
+
+// How a dragged card came down.
+enum class DropResult {
+  PutBack,  // outside the playable grid: back to where it came from, silently
+  Refused,  // the rules refuse the place: back, with a buzz
+  Played,   // the move was made
+};
+
+// The whole state of the game and its rules. The member names are the
+// game's own vocabulary (gDeck, gPlayingGrid, moveNumber, ...), so the rules
+// read like the game's description. Drawing, sounds and questions go
+// through the TableInterface; random numbers through the RandomSource.
+class MainRoutines {
+ public:
+  MainRoutines(TableInterface& table, RandomSource& random);
+
+  // Start-up may build the window after the game state.
+  void setTable(TableInterface& table) { table_ = &table; }
+  TableInterface& table() { return *table_; }
+
+  // --- Settings -----------------------------------------------------------
+  int game = 0;    // 1 Standard, 2 Easy
+  int grid = 0;    // 1 = 12x9, 2 = 10x9, 3 = 12x7, 4 = 10x7
+  int gKings = 0;  // 1 Center .. 5 Random, 6 Custom (kings start in the hand)
+  int delaySpeed = 0;
+  int gCardBackNumber = 0;
+  bool gSound = false;
+  bool gShuffle = false;  // show shuffling and other card movement
+  bool gCheatWarning = false;
+  bool gDimUnplayables = false;
+  bool gAutoDeal = false;
+  bool gGiveUpWarning = false;
+  bool gShowStats = false;
+  bool gAlwaysShowInstructions = false;
+
+  // --- Geometry -----------------------------------------------------------
+  int gridMinX = 0, gridMaxX = 0, gridMinY = 0, gridMaxY = 0;  // the activeGrid
+  int cardwidth = 0, cardheight = 0;
+
+  // --- The game in progress ----------------------------------------------
+  Board gPlayingGrid{};
+  std::array<int, deckSize + 1> gDeck{};  // entries 1..48 in dealing order
+  int gDeckPtr = 0;       // next deck entry; 0 = no game yet, 49 = used up
+  int gCheatDeckPtr = 0;  // gDeckPtr when the current deal began
+  int gNumBooks = 0;
+  int moveNumber = 0;
+  std::array<Board, maxMoves + 1> undoGrid{};  // snapshot m = board before move m
+  int undoPtr = 0;
+  int undoNumBooks = 0;
+  bool gUndoOk = false;
+  bool gVictory = false;
+  bool gNoOrphans = false;
+  bool gCheated = false;
+  bool gGameCounts = false;  // not yet counted in the statistics
+  bool gFlashOrphans = false;
+  std::string userResponse;  // the cheat warning's last answer
+  Statistics stats;
+
+  // --- Geometry and set-up ------------------------------------------------
+  int whereInGridX(int px) const;
+  int whereInGridY(int py) const;
+  bool inActiveGrid(int x, int y) const;
+  void setActiveGrid();  // from grid; an unknown code keeps the bounds
+  std::string title() const;
+  void clearGrid();
+  void setAllDefaults();
+
+  // --- Rules ----------------------------------------------------------------
+  bool legalMove(int card, int x, int y) const;
+  bool isOrphan(int x, int y) const;
+  void checkForOrphans();
+  bool hasLegalPlace(int card) const;  // any place of the activeGrid
+
+  // --- Books -----------------------------------------------------------------
+  bool checkForBook(int x, int y);
+  void bookPass(int dx, int dy);  // after a legal drop at (dx, dy)
+
+  // --- New game and dealing ------------------------------------------------
+  void newGame();
+  void shuffleCards();
+  void deal();
+  void dealDown();
+
+  // --- Mouse play --------------------------------------------------------------
+  PressOutcome press(int x, int y);
+  DropResult dropCard(int card, int fromX, int fromY, int toX, int toY);
+
+  // --- Undo ------------------------------------------------------------------
+  void updateUndo();
+  bool editUndo();  // true when nothing was undone (refused or unavailable)
+
+  // --- Menu commands with game rules ------------------------------------------
+  bool newGameCommand();  // true when the player declined to give up
+
+  // --- Game end and counting ------------------------------------------------
+  void victoryNoAnimation();
+  void updateStats();
+
+  // --- Animations --------------------------------------------------------------
+  void animationDelay(int units);
+  void flashOrphans();
+  void fanfare();
+
+ private:
+  bool askCheat(const std::string& reason);
+  void playSound(Sound sound);  // only while sound is on
+  void placeKings(RandomSource& random);
+  void dealFaceDown();
+
+  TableInterface* table_;
+  RandomSource* random_;
+};
+
+}  // namespace velmoran

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QImage>
+#include <string_view>
+
+// The game's pictures, each drawn by the project's own code the first time
+// it is asked for and kept until the program ends. A name that is not an
+// asset gives an empty picture, never a crash.
+namespace velmoran::assets {
+
+// Any picture by its asset name: "deck40" ... "deck90", "backs40" ...
+// "backs90", "logo160" ... "logo360", "books160" ..., "hand160" ...,
+// "victory400" ... "victory900", "bluetile", "PXaboutBox", "PXicon" and the
+// help diagrams "PXbooks", "PXhand", ...
+const QImage& picture(std::string_view name);
+
+// The family members for a card width w (40, 45, ..., 90): the sheets at
+// w, the labels at 4w, the banner at 10w. Another width gives an empty picture.
+const QImage& deckSheet(int cardWidth);
+const QImage& backsSheet(int cardWidth);
+const QImage& logoLabel(int cardWidth);
+const QImage& booksLabel(int cardWidth);
+const QImage& handLabel(int cardWidth);
+const QImage& victoryBanner(int cardWidth);
+
+// The resource number of a picture name, 0 when unknown.
+int pictureNumber(std::string_view name);
+
+}  // namespace velmoran::assets
