@@ -1,0 +1,95 @@
+// Board geometry, the factory settings and emptying the board.
+#include "MainRoutines.h"
+
+namespace velmoran {
+
+namespace {
+
+struct GridBounds {
+  int minX, maxX, minY, maxY;
+};
+
+// The playable part of the 12 x 9 grid for each grid-size code 1..4.
+constexpr std::array<GridBounds, 4> gridBounds{{
+    {1, 12, 1, 9},  // 12 x 9
+    {2, 11, 1, 9},  // 10 x 9
+    {1, 12, 2, 8},  // 12 x 7
+    {2, 11, 2, 8},  // 10 x 7
+}};
+
+}  // namespace
+
+MainRoutines::MainRoutines(TableInterface& table, RandomSource& random)
+    : table_(&table), random_(&random) {}
+
+// A pixel belongs to the place whose card starts one pixel later, so the
+// gap line left of (or above) a place belongs to that place.
+int MainRoutines::whereInGridX(int px) const {
+  return static_cast<int>(px / static_cast<double>(cardwidth + 1) + 1);
+}
+
+int MainRoutines::whereInGridY(int py) const {
+  return static_cast<int>(py / static_cast<double>(cardheight + 1) + 1);
+}
+
+bool MainRoutines::inActiveGrid(int x, int y) const {
+  return x >= gridMinX && x <= gridMaxX && y >= gridMinY && y <= gridMaxY;
+}
+
+void MainRoutines::setActiveGrid() {
+  if (grid < 1 || grid > static_cast<int>(gridBounds.size())) return;
+  const GridBounds& b = gridBounds[grid - 1];
+  gridMinX = b.minX;
+  gridMaxX = b.maxX;
+  gridMinY = b.minY;
+  gridMaxY = b.maxY;
+}
+
+std::string MainRoutines::title() const {
+  return game == 1 ? "Velmoran" : "Velmoran - Current Game: Easy Rules";
+}
+
+void MainRoutines::setAllDefaults() {
+  game = 1;
+  grid = 1;
+  gKings = 1;
+  delaySpeed = 40;
+  gridMaxY = 9;
+  gridMaxX = 12;
+  gridMinY = 1;
+  gridMinX = 1;
+  cardwidth = 40;
+  cardheight = 56;
+  gNumBooks = 0;
+  gNoOrphans = true;
+  gDeckPtr = 0;
+  gUndoOk = false;
+  undoPtr = 1;
+  undoNumBooks = 0;
+  gFlashOrphans = true;
+  gShuffle = true;
+  gSound = true;
+  gCheatWarning = true;
+  gDimUnplayables = true;
+  gAutoDeal = true;
+  gGiveUpWarning = true;
+  gShowStats = false;
+  gCardBackNumber = 1;
+  gAlwaysShowInstructions = true;
+}
+
+void MainRoutines::clearGrid() {
+  table_->setDrawTarget(DrawTarget::Offscreen);
+  for (int y = 1; y < boardRows; ++y) {
+    for (int x = 1; x < boardColumns; ++x) {
+      if (gPlayingGrid[x][y] != emptyCode) {
+        gPlayingGrid[x][y] = emptyCode;
+        table_->placeCard(emptyCode, x, y);
+      }
+    }
+  }
+  table_->rebuildOffscreen();
+  table_->updateNow();
+}
+
+}  // namespace velmoran
