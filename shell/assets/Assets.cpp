@@ -19,3 +19,7 @@ const QImage& victoryBanner(int) { return none(); }
 int pictureNumber(std::string_view) { return 0; }
 
 }  // namespace velmoran::assets
+
+namespace velmoran::assets {
+void registerPicture(std::string_view, std::function<QImage()>) {}
+}  // namespace velmoran::assets

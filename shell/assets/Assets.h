@@ -27,3 +27,14 @@ const QImage& victoryBanner(int cardWidth);
 int pictureNumber(std::string_view name);
 
 }  // namespace velmoran::assets
+
+#include <functional>
+
+namespace velmoran::assets {
+
+// Lets a later layer supply a picture that needs more than the painter
+// (a help diagram made from real windows): the maker runs instead of the
+// built-in drawing the first time the name is asked for.
+void registerPicture(std::string_view name, std::function<QImage()> maker);
+
+}  // namespace velmoran::assets
