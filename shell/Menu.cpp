@@ -1,0 +1,52 @@
+#include "shell/Menu.h"
+
+#include <QAction>
+#include <QMenu>
+
+#include "shell/MenuLayout.h"
+
+namespace velmoran {
+
+namespace {
+
+QString toQString(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void addItem(QMenu* menu, const MenuItemLayout& layout) {
+  if (layout.kind == MenuItemKind::Separator) {
+    menu->addSeparator()->setObjectName(toQString(layout.name));
+    return;
+  }
+  QAction* action = menu->addAction(toQString(layout.text));
+  action->setObjectName(toQString(layout.name));
+  action->setShortcut(QKeySequence(toQString(layout.shortcut)));
+  action->setCheckable(layout.kind == MenuItemKind::Toggle);
+  // Only Quit is enabled by default; the enabling pass owns the others.
+  action->setEnabled(layout.kind == MenuItemKind::Quit);
+  // Keep the platform from moving Quit and About into an application menu
+  // or renaming them: the menus read as laid out.
+  action->setMenuRole(QAction::NoRole);
+}
+
+}  // namespace
+
+Menu::Menu(QWidget* parent) : QMenuBar(parent) {
+  for (const MenuLayout& layout : menuLayouts) {
+    QMenu* menu = addMenu(toQString(layout.title));
+    menu->setObjectName(toQString(layout.name));
+    for (const MenuItemLayout& item : layout.items) {
+      if (!item.name.empty()) addItem(menu, item);
+    }
+    connect(menu, &QMenu::aboutToShow, this, &Menu::aboutToShowMenu);
+  }
+}
+
+QAction* Menu::item(QStringView name) const {
+  for (QAction* action : findChildren<QAction*>()) {
+    if (action->objectName() == name) return action;
+  }
+  return nullptr;
+}
+
+}  // namespace velmoran
