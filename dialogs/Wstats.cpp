@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
+#include <algorithm>
 
 #include "DialogLook.h"
 #include "SheetScope.h"
@@ -22,6 +23,15 @@ bool askWithMessageBox(QWidget* parent, const QString& text) {
 
 QString column(int clean, int cheated, int lost) {
   return QStringLiteral("%1\n%2\n%3").arg(clean).arg(cheated).arg(lost);
+}
+
+// The figures are right-aligned in a column 20 pixels wide; a count too
+// wide for it grows the column to the left so that it is never cut off.
+void fitFigures(QLabel* figures) {
+  constexpr int minimumWidth = 20;
+  const QRect old = figures->geometry();
+  const int width = std::max(minimumWidth, figures->sizeHint().width());
+  figures->setGeometry(old.right() + 1 - width, old.top(), width, old.height());
 }
 
 QLabel* makeText(const QString& text, QWidget* parent, const QRect& geometry,
@@ -94,6 +104,8 @@ void Wstats::updateDisplay() {
   const Statistics& s = routines_.stats;
   STstandardStats->setText(column(s.noCheatWins, s.wins, s.losses));
   STeasyStats->setText(column(s.easyNoCheatWins, s.easyWins, s.easyLosses));
+  fitFigures(STstandardStats);
+  fitFigures(STeasyStats);
 }
 
 void Wstats::clearStats() {

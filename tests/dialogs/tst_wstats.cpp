@@ -63,6 +63,11 @@ void WstatsTest::eachCounterShowsOnItsOwnLine() {
   QCOMPARE(stats.STstandardStats->text(), lines(1, 2, 3));
   QCOMPARE(stats.STeasyStats->text(), lines(40, 50, 600));
   QVERIFY(stats.STeasyStats->alignment() & Qt::AlignRight);
+  // A count too wide for the column grows it to the left, never cut off.
+  const QRect column = stats.STeasyStats->geometry();
+  QCOMPARE(column.right(), 274 - 13 + 20 - 1);
+  QVERIFY(column.width() >= stats.STeasyStats->sizeHint().width());
+  QVERIFY(column.width() > 20);
 }
 
 void WstatsTest::showingTheSheetShowsTheCurrentCounts() {
