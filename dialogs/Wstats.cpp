@@ -16,11 +16,6 @@ namespace velmoran {
 
 namespace {
 
-bool askWithMessageBox(QWidget* parent, const QString& text) {
-  return QMessageBox::question(parent, QString(), text, QMessageBox::Yes | QMessageBox::No) ==
-         QMessageBox::Yes;
-}
-
 QString column(int clean, int cheated, int lost) {
   return QStringLiteral("%1\n%2\n%3").arg(clean).arg(cheated).arg(lost);
 }
@@ -46,7 +41,7 @@ QLabel* makeText(const QString& text, QWidget* parent, const QRect& geometry,
 }  // namespace
 
 Wstats::Wstats(MainRoutines& routines, QWidget* parent)
-    : QDialog(parent, look::fixedDialogFlags()), routines_(routines), question_(askWithMessageBox) {
+    : QDialog(parent, look::fixedDialogFlags()), routines_(routines) {
   setWindowTitle(QStringLiteral("Statistics"));
   setWindowModality(Qt::WindowModal);
   setFixedSize(330, 300);
@@ -116,8 +111,10 @@ void Wstats::clearStats() {
 void Wstats::PBok_Action() { accept(); }
 
 void Wstats::PBclearStats_Action() {
-  if (question_(this, QStringLiteral("Really reset all stats?\n\nThere is no undo available.")))
-    clearStats();
+  const auto answer = QMessageBox::question(
+      this, QString(), QStringLiteral("Really reset all stats?\n\nThere is no undo available."),
+      QMessageBox::Yes | QMessageBox::No);
+  if (answer == QMessageBox::Yes) clearStats();
 }
 
 // The sheet has no cancel button: Escape does nothing.

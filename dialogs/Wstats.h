@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDialog>
-#include <functional>
 
 #include "MainRoutines.h"
 
@@ -18,9 +17,6 @@ class Wstats : public QDialog {
   Q_OBJECT
 
  public:
-  // Asks a Yes/No question over the sheet; true for Yes.
-  using Question = std::function<bool(QWidget* parent, const QString& text)>;
-
   Wstats(MainRoutines& routines, QWidget* parent);
 
   // Shows the sheet over its parent and returns once it is dismissed. The
@@ -32,9 +28,6 @@ class Wstats : public QDialog {
 
   // Sets all six counters to 0 and shows them.
   void clearStats();
-
-  // Replaces the "Really reset all stats?" message box (tests answer it).
-  void setQuestion(Question question) { question_ = std::move(question); }
 
   QLabel* Canvas2;
   QLabel* StaticText1;
@@ -60,7 +53,6 @@ class Wstats : public QDialog {
   QGroupBox* addGroup(const QString& caption, int top, QLabel*& label, QLabel*& figures);
 
   MainRoutines& routines_;
-  Question question_;
 };
 
 }  // namespace velmoran
