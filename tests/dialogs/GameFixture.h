@@ -1,11 +1,13 @@
 #pragma once
 
+#include <functional>
+
 #include "MainRoutines.h"
 
 namespace velmoran::testing {
 
 // A table that draws, plays and asks nothing: the dialogs only need the
-// game's state.
+// game's state (and, for the statistics, to hear when the counts change).
 class QuietTable final : public TableInterface {
  public:
   void placeCard(int, int, int) override {}
@@ -24,7 +26,10 @@ class QuietTable final : public TableInterface {
   void showMessage(const std::string&) override {}
   void beep() override {}
   void showStatisticsSheet() override {}
-  void statisticsChanged() override {}
+  void statisticsChanged() override {
+    if (onStatisticsChanged) onStatisticsChanged();
+  }
+  std::function<void()> onStatisticsChanged;
   void setTitle(const std::string&) override {}
   void enableMenuItems() override {}
 };

@@ -24,6 +24,8 @@ class WstatsTest : public QObject {
 
  private slots:
   void eachCounterShowsOnItsOwnLine();
+  void eachCountedGameShowsAtOnce_data();
+  void eachCountedGameShowsAtOnce();
   void clearStatsAsksFirst();
   void onlyOkOrTheWindowManagerDismissesAndNothingIsLost();
 };
@@ -41,6 +43,37 @@ void WstatsTest::eachCounterShowsOnItsOwnLine() {
   const QRect column = stats.STeasyStats->geometry();
   QCOMPARE(column.right() + stats.STeasyStats->parentWidget()->x(), 274 + 20 - 1);
   QVERIFY(column.width() > 20 && column.width() >= stats.STeasyStats->sizeHint().width());
+}
+
+void WstatsTest::eachCountedGameShowsAtOnce_data() {
+  QTest::addColumn<int>("difficulty");
+  QTest::addColumn<bool>("won");
+  QTest::addColumn<bool>("cheated");
+  QTest::addColumn<QString>("standard");
+  QTest::addColumn<QString>("easy");
+  QTest::newRow("Standard win") << 1 << true << false << lines(1, 0, 0) << lines(0, 0, 0);
+  QTest::newRow("Standard cheated win") << 1 << true << true << lines(0, 1, 0) << lines(0, 0, 0);
+  QTest::newRow("Standard loss") << 1 << false << false << lines(0, 0, 1) << lines(0, 0, 0);
+  QTest::newRow("Easy win") << 2 << true << false << lines(0, 0, 0) << lines(1, 0, 0);
+  QTest::newRow("Easy cheated win") << 2 << true << true << lines(0, 0, 0) << lines(0, 1, 0);
+  QTest::newRow("Easy loss") << 2 << false << true << lines(0, 0, 0) << lines(0, 0, 1);
+}
+
+void WstatsTest::eachCountedGameShowsAtOnce() {
+  QFETCH(int, difficulty);
+  QFETCH(bool, won);
+  QFETCH(bool, cheated);
+  GameFixture game;
+  Wstats stats(game.routines, nullptr);
+  game.table.onStatisticsChanged = [&] { stats.updateDisplay(); };
+  game.routines.game = difficulty;
+  game.routines.gGameCounts = true;
+  game.routines.gVictory = won;
+  game.routines.gCheated = cheated;
+  game.routines.updateStats();
+  game.routines.updateStats();  // a game counts once
+  QTEST(stats.STstandardStats->text(), "standard");
+  QTEST(stats.STeasyStats->text(), "easy");
 }
 
 void WstatsTest::clearStatsAsksFirst() {
