@@ -19,8 +19,6 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b) {
   });
 }
 
-}  // namespace
-
 std::string_view trimmed(std::string_view text) {
   constexpr std::string_view blanks = " \t\r\n\v\f";
   const auto first = text.find_first_not_of(blanks);
@@ -29,12 +27,16 @@ std::string_view trimmed(std::string_view text) {
   return text.substr(first, last - first + 1);
 }
 
+}  // namespace
+
 std::string Bool2Str(bool value) { return value ? "on" : "off"; }
 
 bool Str2Bool(std::string_view text) {
   const std::string_view word = trimmed(text);
   return equalsIgnoringCase(word, "on") || equalsIgnoringCase(word, "true");
 }
+
+namespace prefsReading {
 
 PrefsLines::PrefsLines(std::string_view text) {
   std::size_t start = 0;
@@ -70,5 +72,7 @@ std::optional<int> PrefsLines::integer(int lineNumber) const {
 }
 
 bool PrefsLines::boolean(int lineNumber) const { return Str2Bool(at(lineNumber)); }
+
+}  // namespace prefsReading
 
 }  // namespace velmoran

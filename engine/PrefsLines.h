@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-namespace velmoran {
+namespace velmoran::prefsReading {
 
 class PrefsLines {
  public:
@@ -27,6 +27,4 @@ class PrefsLines {
   std::vector<std::string_view> lines_;
 };
 
-std::string_view trimmed(std::string_view text);
-
-}  // namespace velmoran
+}  // namespace velmoran::prefsReading

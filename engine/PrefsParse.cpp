@@ -7,6 +7,7 @@
 namespace velmoran {
 
 using namespace prefsLayout;
+using namespace prefsReading;
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "PrefsLayout.h"
 
-namespace velmoran {
+namespace velmoran::prefsReading {
 
 using namespace prefsLayout;
 
@@ -157,4 +157,4 @@ void clearSavedGame(MainRoutines& r) {
   restoreSavedGame(r, none);
 }
 
-}  // namespace velmoran
+}  // namespace velmoran::prefsReading

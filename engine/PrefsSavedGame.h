@@ -10,7 +10,7 @@
 #include "MainRoutines.h"
 #include "PrefsLines.h"
 
-namespace velmoran {
+namespace velmoran::prefsReading {
 
 struct SavedGame {
   Board board{};
@@ -40,4 +40,4 @@ void restoreSavedGame(MainRoutines& routines, const SavedGame& saved);
 // The state of a run in which no game has been started yet.
 void clearSavedGame(MainRoutines& routines);
 
-}  // namespace velmoran
+}  // namespace velmoran::prefsReading

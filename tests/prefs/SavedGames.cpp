@@ -9,70 +9,31 @@ namespace velmoran::testing {
 
 namespace {
 
-// Plays cards from the hand onto free places of the 12 x 7 grid in reading
-// order, dealing four more when the hand is empty, and once the deck is used
-// up moves grid cards along. Aces go straight to their book.
-class Player {
- public:
-  explicit Player(MainRoutines& r) : r_(r) {}
+// Place i of the 12 x 7 grid in reading order.
+int& gridPlace(MainRoutines& r, int i) { return r.gPlayingGrid[1 + i % 12][2 + i / 12]; }
 
-  void move() {
-    if (handEmpty()) dealHand();
-    for (int x = firstHandColumn; x <= lastHandColumn; ++x) {
-      int& slot = r_.gPlayingGrid[x][handRow];
-      if (slot != emptyCode) {
-        std::swap(slot, freePlace());
-        return;
-      }
-    }
-    // Nothing left to deal: slide the newest grid card to a free place.
-    std::swap(lastGridCard(), freePlace());
+int nextCard(MainRoutines& r) {
+  while (r.gDeckPtr <= deckSize) {
+    const int card = r.gDeck[r.gDeckPtr++];
+    if (rank(card) != 1) return card;  // the aces' book is already done
   }
+  return emptyCode;
+}
 
-  void dealHand() {
-    for (int x = firstHandColumn; x <= lastHandColumn && r_.gDeckPtr <= deckSize; ++x) {
-      const int card = r_.gDeck[r_.gDeckPtr++];
-      if (rank(card) == 1) continue;  // its book is already done
-      r_.gPlayingGrid[x][handRow] = card;
-    }
-  }
+}  // namespace
 
- private:
-  bool handEmpty() const {
-    for (int x = firstHandColumn; x <= lastHandColumn; ++x) {
-      if (r_.gPlayingGrid[x][handRow] != emptyCode) return false;
-    }
-    return true;
-  }
-  int& freePlace() {
-    return findGridPlace([](int code) { return code == emptyCode; });
-  }
-  int& lastGridCard() {
-    return findGridPlace([](int code) { return isCard(code); }, true);
-  }
-
-  template <typename Test>
-  int& findGridPlace(Test test, bool fromEnd = false) {
-    for (int i = 0; i < 12 * 7; ++i) {
-      const int k = fromEnd ? 12 * 7 - 1 - i : i;
-      int& place = r_.gPlayingGrid[1 + k % 12][2 + k / 12];
-      if (test(place)) return place;
-    }
-    return r_.gPlayingGrid[0][0];
-  }
-
-  MainRoutines& r_;
-};
-
-void setUpUnusualSettings(MainRoutines& r) {
+// Each move lays the next card of the deck on the next grid place; once the
+// deck is used up one card moves back and forth, as when reattaching orphans.
+std::unique_ptr<Fixture> gameAfterMoves(int moves) {
+  auto fixture = std::make_unique<Fixture>();
+  MainRoutines& r = fixture->routines;
   r.game = 2;
   r.grid = 3;
   r.gKings = 6;
   r.delaySpeed = 73;
   r.gCardBackNumber = 17;
-  r.gSound = false;
-  r.gShowStats = true;
-  r.gAutoDeal = false;
+  r.gSound = r.gAutoDeal = false;
+  r.gShowStats = r.gCheated = r.gGameCounts = true;
   r.setActiveGrid();
   r.stats = {.noCheatWins = 3,
              .wins = 5,
@@ -80,9 +41,7 @@ void setUpUnusualSettings(MainRoutines& r) {
              .easyNoCheatWins = 2,
              .easyWins = 7,
              .easyLosses = 1000000};
-}
 
-void shuffleDeck(MainRoutines& r) {
   std::vector<int> cards;
   for (int card = 1; card <= 52; ++card) {
     if (!isKing(card)) cards.push_back(card);
@@ -90,38 +49,30 @@ void shuffleDeck(MainRoutines& r) {
   std::shuffle(cards.begin(), cards.end(), std::mt19937(42));
   std::copy(cards.begin(), cards.end(), r.gDeck.begin() + 1);
   r.gDeckPtr = 1;
-}
-
-}  // namespace
-
-std::unique_ptr<Fixture> gameAfterMoves(int moves) {
-  auto fixture = std::make_unique<Fixture>();
-  MainRoutines& r = fixture->routines;
-  setUpUnusualSettings(r);
-  shuffleDeck(r);
-  for (int k = 0; k < 4; ++k) r.gPlayingGrid[5 + k][5] = 13 * (k + 1);  // the kings
-  r.gPlayingGrid[bookColumn(1)][bookRow(1)] = 1;                        // aces booked
+  for (int k = 0; k < 4; ++k) gridPlace(r, 76 + k) = 13 * (k + 1);  // kings on the last row
+  r.gPlayingGrid[bookColumn(1)][bookRow(1)] = 1;
   r.gNumBooks = 1;
-  r.gGameCounts = true;
-  Player player(r);
-  player.dealHand();
+
+  int placed = 0;
   for (int m = 1; m <= moves; ++m) {
     r.undoGrid[m] = r.gPlayingGrid;
     r.undoGrid[m][gapColumn][1] = r.gNumBooks;
     r.undoGrid[m][gapColumn][2] = r.gDeckPtr;
-    player.move();
+    if (const int card = nextCard(r); card != emptyCode) {
+      gridPlace(r, placed++) = card;
+    } else {
+      std::swap(gridPlace(r, placed - 1), gridPlace(r, placed));
+    }
     r.moveNumber = m;
     r.undoPtr = r.gDeckPtr;
     r.undoNumBooks = r.gNumBooks;
   }
-  // As after an Undo and a face-down deal.
+  // The hand, one card still face down, and the counters an Undo leaves.
+  for (int x = firstHandColumn; x < lastHandColumn; ++x) r.gPlayingGrid[x][handRow] = nextCard(r);
+  if (r.gDeckPtr <= deckSize) r.gPlayingGrid[lastHandColumn][handRow] = cardBackCode;
   r.gPlayingGrid[gapColumn][1] = 1;
   r.gPlayingGrid[gapColumn][2] = 9;
-  if (r.gPlayingGrid[lastHandColumn][handRow] == emptyCode) {
-    r.gPlayingGrid[lastHandColumn][handRow] = cardBackCode;
-  }
   r.gUndoOk = moves > 0;
-  r.gCheated = true;
   r.gNoOrphans = false;
   r.gCheatDeckPtr = 5;
   return fixture;
