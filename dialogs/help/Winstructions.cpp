@@ -63,7 +63,7 @@ constexpr Placement placements[] = {
     {"LBcontents", {8, 26, 147, 436}, {true, true, false, true}},
     {"StaticText1", {10, 4, 72, 20}, {false, false, false, false}},
     {"STdetailHeading", {167, 4, 100, 20}, {false, false, false, false}},
-    {"CBalwaysShowInstructions", {173, 442, 209, 20}, {true, false, false, true}},
+    {"CBalwaysShowInstructions", {173, 442, 280, 20}, {true, false, false, true}},
 };
 
 QPointer<Winstructions>& openWindow() {
@@ -127,7 +127,11 @@ void Winstructions::buildControls() {
   CVinstructionDiagrams = new DiagramCanvas(this);
 
   LBcontents = new QListWidget(this);
-  LBcontents->setFont(pixelFont(12));
+  // A touch narrower than the plain face, so the longest title fits the row.
+  QFont topicsFont = pixelFont(12);
+  topicsFont.setStretch(92);
+  LBcontents->setFont(topicsFont);
+  LBcontents->setTextElideMode(Qt::ElideNone);
   LBcontents->setSelectionMode(QAbstractItemView::SingleSelection);
   LBcontents->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   LBcontents->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

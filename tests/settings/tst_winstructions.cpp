@@ -143,7 +143,7 @@ class WinstructionsTest : public QObject {
              QRect(167, 336, 535, 195));
     QCOMPARE(list()->geometry(), QRect(8, 26, 147, 536));
     QCOMPARE(window->findChild<QWidget*>("PushButton1")->geometry(), QRect(620, 543, 69, 20));
-    QCOMPARE(startupBox()->geometry(), QRect(173, 542, 209, 20));
+    QCOMPARE(startupBox()->geometry(), QRect(173, 542, 280, 20));
     QCOMPARE(window->findChild<QWidget*>("StaticText1")->geometry(), QRect(10, 4, 72, 20));
   }
 
