@@ -61,8 +61,8 @@ class MainRoutines {
   // --- The game in progress ----------------------------------------------
   Board gPlayingGrid{};
   std::array<int, deckSize + 1> gDeck{};  // entries 1..48 in dealing order
-  int gDeckPtr = 0;       // next deck entry; 0 = no game yet, 49 = used up
-  int gCheatDeckPtr = 0;  // gDeckPtr when the current deal began
+  int gDeckPtr = 0;                       // next deck entry; 0 = no game yet, 49 = used up
+  int gCheatDeckPtr = 0;                  // gDeckPtr when the current deal began
   int gNumBooks = 0;
   int moveNumber = 0;
   std::array<Board, maxMoves + 1> undoGrid{};  // snapshot m = board before move m
@@ -127,6 +127,18 @@ class MainRoutines {
   void playSound(Sound sound);  // only while sound is on
   void placeKings(RandomSource& random);
   void dealFaceDown();
+
+  bool onBoard(int x, int y) const;
+  int neighbour(int x, int y, int dx, int dy) const;  // 0 outside the activeGrid
+  bool hasFreeHandSlot() const;                       // empty or face down
+  bool hasPlayableHandCard() const;
+  bool dealAllowed();  // asks the cheat question when needed; false when declined
+  void standardBookChain();
+  void easyBookPass();
+  void orphanStep();
+  void emptyGridArea();
+  bool fanfarePass(int drawCode);  // false when a held button cut it short
+  void removeBookSquare(int x, int y, int r);
 
   TableInterface* table_;
   RandomSource* random_;
