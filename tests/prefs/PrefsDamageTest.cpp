@@ -1,0 +1,169 @@
+// Damaged, edited and foreign files: what survives, and that nothing breaks.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "PrefsFile.h"
+#include "SavedGames.h"
+
+namespace velmoran::testing {
+namespace {
+
+constexpr int moves = 5;
+constexpr int U = 153 * moves;
+
+const std::string& savedText() {
+  static const std::string text = prefsText(gameAfterMoves(moves)->routines);
+  return text;
+}
+
+std::unique_ptr<Fixture> readText(const std::string& text) {
+  auto f = std::make_unique<Fixture>();
+  applyPrefsText(f->routines, text);
+  return f;
+}
+
+bool hasSavedGame(const MainRoutines& r) { return r.gDeckPtr != 0; }
+
+// Whatever was read, the state is one the game can run with, and reading
+// the game's own file of it changes nothing.
+void expectSane(const MainRoutines& r) {
+  EXPECT_TRUE(r.game >= 1 && r.game <= 2 && r.grid >= 1 && r.grid <= 4);
+  EXPECT_TRUE(r.gKings >= 1 && r.gKings <= 6 && r.delaySpeed >= 0 && r.delaySpeed <= 100);
+  EXPECT_TRUE(r.gCardBackNumber >= 1 && r.gCardBackNumber <= 32);
+  EXPECT_TRUE(r.moveNumber >= 0 && r.moveNumber <= 100 && r.gDeckPtr >= 0 && r.gDeckPtr <= 49);
+  const std::string text = prefsText(r);
+  EXPECT_EQ(prefsText(readText(text)->routines), text);
+}
+
+TEST(PrefsDamage, SettingsOutOfRangeKeepFactoryValues) {
+  std::string text = savedText();
+  for (auto [line, value] : {std::pair{1, "3"}, {2, "0"}, {3, "x"}, {4, "101"}, {233 + U, "33"}}) {
+    text = withLine(text, line, value);
+  }
+  const auto f = readText(text);
+  const MainRoutines& r = f->routines;
+  EXPECT_EQ(r.game, 1);
+  EXPECT_EQ(r.gKings, 1);
+  EXPECT_EQ(r.grid, 1);
+  EXPECT_EQ(r.gridMinY, 1);
+  EXPECT_EQ(r.delaySpeed, 40);
+  EXPECT_EQ(r.gCardBackNumber, 1);
+  EXPECT_TRUE(hasSavedGame(r));
+  EXPECT_EQ(r.stats.easyLosses, 1000000);
+}
+
+TEST(PrefsDamage, CountersPreferAValidSecondCopy) {
+  std::string text = savedText();
+  text = withLine(text, 8, "-4");        // wins: second copy 5 stays
+  text = withLine(text, 225 + U, "-1");  // losses: first copy 11 stands in
+  text = withLine(text, 10, "x");        // noCheatWins: both damaged
+  text = withLine(text, 226 + U, "99999999999");
+  text = withLine(text, 227 + U, "8");  // easyWins: the copies differ
+  const Statistics stats = readText(text)->routines.stats;
+  EXPECT_EQ(stats.wins, 5);
+  EXPECT_EQ(stats.losses, 11);
+  EXPECT_EQ(stats.noCheatWins, 0);
+  EXPECT_EQ(stats.easyWins, 8);
+}
+
+// Each edit breaks the saved game: it is dropped whole, the rest stays.
+class PrefsBrokenGame : public ::testing::TestWithParam<std::pair<int, std::string>> {};
+
+TEST_P(PrefsBrokenGame, IsDroppedWhole) {
+  const auto& [line, value] = GetParam();
+  const auto f = readText(withLine(savedText(), line, value));
+  const MainRoutines& r = f->routines;
+  EXPECT_FALSE(hasSavedGame(r));
+  EXPECT_EQ(r.moveNumber, 0);
+  EXPECT_FALSE(r.gUndoOk);
+  EXPECT_EQ(r.gPlayingGrid, Board{});
+  EXPECT_EQ(r.gPlayingGrid, r.undoGrid[1]);
+  EXPECT_EQ(r.delaySpeed, 73);
+  EXPECT_EQ(r.stats.easyLosses, 1000000);
+  expectSane(r);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Edits, PrefsBrokenGame,
+    ::testing::Values(std::pair<int, std::string>{14, "53"}, std::pair{14, "200"},
+                      std::pair{14, "x"}, std::pair{14, ""}, std::pair{14, "4.5"},
+                      std::pair{14 + 9 * 4 + 4, "26"},         // a king twice
+                      std::pair{168 + 3, "-1"},                // a snapshot place
+                      std::pair{168 + 9 * 12, "13"},           // a snapshot's books count
+                      std::pair{168 + 153 + 9 * 12 + 1, "0"},  // a snapshot's deck position
+                      std::pair{168 + U, "13"},                // a king in the deck
+                      std::pair{169 + U, lineOf(savedText(), 168 + U)},  // a card twice
+                      std::pair{216 + U, "50"}, std::pair{217 + U, "13"},
+                      std::pair{235 + U, "49"}));
+
+TEST(PrefsDamage, MoveCountOutOfRangeDropsTheGameAndTheLinesAfterIt) {
+  for (const char* count : {"101", "-1", "1000000000", "x"}) {
+    const auto f = readText(withLine(savedText(), 167, count));
+    EXPECT_FALSE(hasSavedGame(f->routines)) << count;
+    EXPECT_EQ(f->routines.gCardBackNumber, 1);         // past the undo store: not found
+    EXPECT_TRUE(f->routines.gAlwaysShowInstructions);  // so it keeps its factory value
+    EXPECT_EQ(f->routines.stats.losses, 11);           // the first copy
+    EXPECT_EQ(f->routines.delaySpeed, 73);
+  }
+}
+
+TEST(PrefsDamage, UndoNeedsAMoveAndAnUnwonGame) {
+  Fixture factory;
+  EXPECT_FALSE(readText(withLine(prefsText(factory.routines), 219, "on"))->routines.gUndoOk);
+  const auto won = readText(withLine(savedText(), 232 + U, "on"));
+  EXPECT_TRUE(won->routines.gVictory);
+  EXPECT_FALSE(won->routines.gUndoOk);
+  EXPECT_TRUE(readText(savedText())->routines.gUndoOk);
+}
+
+TEST(PrefsDamage, ShortFileKeepsTheLinesItHas) {
+  const auto head = readText(firstLines(savedText(), 7));
+  EXPECT_EQ(head->routines.game, 2);
+  EXPECT_EQ(head->routines.delaySpeed, 73);
+  EXPECT_FALSE(head->routines.gAlwaysShowInstructions);
+  EXPECT_FALSE(hasSavedGame(head->routines));
+
+  const auto midUndo = readText(firstLines(savedText(), 400));
+  EXPECT_FALSE(hasSavedGame(midUndo->routines));
+  EXPECT_EQ(midUndo->routines.stats.losses, 11);
+
+  const auto gameWhole = readText(firstLines(savedText(), 235 + U));
+  EXPECT_TRUE(hasSavedGame(gameWhole->routines));
+  EXPECT_FALSE(gameWhole->routines.gGiveUpWarning);
+  EXPECT_FALSE(gameWhole->routines.gAlwaysShowInstructions);
+
+  const auto empty = readText("");
+  EXPECT_EQ(empty->routines.game, 1);
+  EXPECT_FALSE(empty->routines.gSound);
+  expectSane(empty->routines);
+}
+
+TEST(PrefsDamage, AnyLineEndReadsTheSame) {
+  std::string crlf, cr;
+  for (char c : savedText()) {
+    crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    cr += c == '\n' ? '\r' : c;
+  }
+  EXPECT_EQ(prefsText(readText(crlf)->routines), savedText());
+  EXPECT_EQ(prefsText(readText(cr)->routines), savedText());
+  EXPECT_EQ(prefsText(readText(cr.substr(0, cr.size() - 1))->routines), savedText());
+}
+
+TEST(PrefsDamage, GarbageIsHarmless) {
+  std::mt19937 random(3);
+  for (int round = 0; round < 200; ++round) {
+    std::string text = savedText();
+    // Damage a few random bytes, or replace everything with noise.
+    const int changes = round % 2 ? 5 : static_cast<int>(text.size());
+    for (int i = 0; i < changes; ++i) {
+      text[random() % text.size()] = static_cast<char>(random() % 256);
+    }
+    expectSane(readText(text)->routines);
+  }
+  expectSane(readText(std::string(3'000'000, '7'))->routines);
+  expectSane(readText(std::string(100'000, '\n'))->routines);
+}
+
+}  // namespace
+}  // namespace velmoran::testing

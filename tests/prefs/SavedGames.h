@@ -1,0 +1,29 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "MainRoutines.h"
+#include "NullTable.h"
+
+namespace velmoran::testing {
+
+// A fresh game object on its own null table, factory settings set.
+struct Fixture {
+  NullTable table;
+  SystemRandom random{1};
+  MainRoutines routines{table, random};
+  Fixture() { routines.setAllDefaults(); }
+};
+
+// A game in progress after `moves` moves (0 to 100), every move recorded in
+// the undo store, with settings and counters away from their factory values.
+std::unique_ptr<Fixture> gameAfterMoves(int moves);
+
+// Line n (from 1) of a file's text, and the text with line n replaced.
+std::string lineOf(const std::string& text, int n);
+std::string withLine(const std::string& text, int n, const std::string& value);
+// The first n lines of the text.
+std::string firstLines(const std::string& text, int n);
+
+}  // namespace velmoran::testing
