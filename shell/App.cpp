@@ -221,8 +221,8 @@ void App::enableMenuItems() {
     item->setEnabled(true);
     item->setChecked(routines_.*toggle.setting);
   }
-  menu_->item(u"EditUndo")->setEnabled(routines_.gUndoOk);
-  menu_->item(u"FileQuit")->setEnabled(!quitBlockedByFrontWindow());
+  menu_->item(QStringLiteral("EditUndo"))->setEnabled(routines_.gUndoOk);
+  menu_->item(QStringLiteral("FileQuit"))->setEnabled(!quitBlockedByFrontWindow());
 }
 
 // The enabling pass follows every change of state: after each input event
