@@ -160,7 +160,7 @@ const char* const strategyText = R"(STRATEGY & HINTS
 
 3. Play the higher card of a suit first. If you hold two cards of the same suit, playing the higher one first usually keeps more places open, because it will stay on the grid longer.
 
-4. Mind where you complete a book. A square of four cards must have room around it, and the cards around it must still match each other once it has gone. In the position below, removing the book would split the grid into pieces that no card can join again: a losing position. Look at the whole neighbourhood before you drop the fourth card.
+4. Mind where you complete a book. When a book leaves, every card that leaned only on it is left alone. In the position below, the last two in your hand would complete the book of twos - and leave the nine and the jack beside it touching nothing: two orphans at once, and the game is stuck until you find places for them. Look at the whole neighbourhood before you drop the fourth card, and prefer finishing books whose neighbours are held by other cards too.
 
 5. The suits are not equal early in the game. The suits of the kings, and of the cards already on the grid, have the most places to go. A suit with few cards out is hard to place, so start it somewhere it can grow.
 
