@@ -1,0 +1,238 @@
+#include <algorithm>
+#include <optional>
+
+#include "EngineFixture.h"
+
+namespace velmoran::testing {
+namespace {
+
+bool samePlaces(const Board& a, const Board& b) {
+  for (int x = 1; x < boardColumns; ++x)
+    for (int y = 1; y < boardRows; ++y)
+      if (x != gapColumn && a[x][y] != b[x][y]) return false;
+  return true;
+}
+
+// Every card is somewhere exactly once: on the grid, in the hand, still in
+// the deck, or in a book.
+void expectAllCardsAccountedFor(const MainRoutines& g) {
+  std::vector<int> seen;
+  for (int x = 1; x <= 12; ++x)
+    for (int y = 1; y < boardRows; ++y)
+      if (g.gPlayingGrid[x][y] != emptyCode) seen.push_back(g.gPlayingGrid[x][y]);
+  for (int c = firstHandColumn; c <= lastHandColumn; ++c)
+    if (isCard(g.gPlayingGrid[c][handRow])) seen.push_back(g.gPlayingGrid[c][handRow]);
+  for (int i = std::max(g.gDeckPtr, 1); i <= deckSize; ++i) seen.push_back(g.gDeck[i]);
+  int books = 0;
+  for (int r = 1; r <= 12; ++r) {
+    if (g.gPlayingGrid[bookColumn(r)][bookRow(r)] != r) continue;
+    ++books;
+    for (int s = 0; s < 4; ++s) seen.push_back(cardOf(s, r));
+  }
+  std::sort(seen.begin(), seen.end());
+  std::vector<int> all(52);
+  for (int c = 1; c <= 52; ++c) all[c - 1] = c;
+  ASSERT_EQ(seen, all);
+  ASSERT_EQ(books, g.gNumBooks);
+}
+
+class PlayThroughTest : public EngineTest {
+ protected:
+  std::vector<std::pair<int, int>> legalPlaces(int card) const {
+    std::vector<std::pair<int, int>> places;
+    for (int x = g.gridMinX; x <= g.gridMaxX; ++x)
+      for (int y = g.gridMinY; y <= g.gridMaxY; ++y)
+        if (g.legalMove(card, x, y)) places.push_back({x, y});
+    return places;
+  }
+};
+
+// A random player presses, drags, deals and undoes through the same calls
+// the table window makes, with every setting mixed.
+TEST_F(PlayThroughTest, RandomPlayKeepsEveryCardAndUndoRestoresTheBoard) {
+  int played = 0, undone = 0;
+  for (unsigned seed = 1; seed <= 100; ++seed) {
+    std::mt19937 rng(seed);
+    auto chance = [&](int percent) { return static_cast<int>(rng() % 100) < percent; };
+    ScriptedRandom dealer(seed);
+    RecordingTable t;
+    MainRoutines m(t, dealer);
+    m.setAllDefaults();
+    m.game = 1 + rng() % 2;
+    m.grid = 1 + rng() % 4;
+    m.gKings = 1 + rng() % 6;
+    m.gShuffle = chance(30);
+    m.gAutoDeal = chance(70);
+    m.gCheatWarning = chance(70);
+    m.deal();  // the first click on the hand starts a game
+    for (int step = 0; step < 600 && !m.gVictory; ++step) {
+      t.events.clear();
+      t.cheatAnswers = {chance(50)};
+      ASSERT_NO_FATAL_FAILURE(expectAllCardsAccountedFor(m));
+      if (chance(8)) {
+        const int before = m.moveNumber;
+        if (!m.editUndo()) {
+          ASSERT_EQ(m.moveNumber, before - 1);
+          ++undone;
+        }
+        continue;
+      }
+      const int x = chance(60) ? 14 + rng() % 4 : 1 + rng() % 12;
+      const int y = x >= 14 ? handRow : 1 + rng() % 9;
+      const PressOutcome outcome = m.press(x, y);
+      if (outcome == PressOutcome::DealOnRelease) m.deal();
+      if (outcome != PressOutcome::PickUp) continue;
+      const int card = m.gPlayingGrid[x][y];
+      const auto places = legalPlaces(card);
+      std::pair<int, int> to{static_cast<int>(rng() % 19), static_cast<int>(rng() % 11)};
+      if (!places.empty() && chance(85)) to = places[rng() % places.size()];
+      const Board before = m.gPlayingGrid;
+      const int booksBefore = m.gNumBooks, deckBefore = m.gDeckPtr;
+      const DropResult result = m.dropCard(card, x, y, to.first, to.second);
+      if (result == DropResult::PutBack) {
+        ASSERT_EQ(m.gPlayingGrid, before);
+      }
+      if (result != DropResult::Played) continue;
+      ++played;
+      if (m.gVictory || !chance(30)) continue;
+      t.cheatAnswers = {chance(50)};
+      if (!m.editUndo()) {
+        ASSERT_TRUE(samePlaces(m.gPlayingGrid, before)) << "seed " << seed << " step " << step;
+        ASSERT_EQ(m.gNumBooks, booksBefore);
+        ASSERT_EQ(m.gDeckPtr, deckBefore);
+        ++undone;
+      }
+    }
+    ASSERT_NO_FATAL_FAILURE(expectAllCardsAccountedFor(m));
+  }
+  EXPECT_GT(played, 1000);
+  EXPECT_GT(undone, 500);
+}
+
+// Builds each rank's book as a square of its own. The first card of a rank
+// starts a fresh square beside any card it matches (a king, or a card of
+// another square); the rest of the rank fill that square, which touches
+// nothing else, and the Easy game takes it away once it is complete.
+class SquareBuilder {
+ public:
+  explicit SquareBuilder(MainRoutines& g) : g_(g) {}
+
+  // Plays one card from the hand; false when none fits the plan.
+  bool playOne() {
+    std::erase_if(squares_, [&](const Square& sq) {
+      return g_.gPlayingGrid[bookColumn(sq.rank)][bookRow(sq.rank)] == sq.rank;
+    });
+    for (int c = firstHandColumn; c <= lastHandColumn; ++c) {
+      const int card = g_.gPlayingGrid[c][handRow];
+      if (!isCard(card)) continue;
+      const auto to = isKing(card) ? std::optional(kingPlace(card / 13)) : placeFor(card);
+      if (to && g_.press(c, handRow) == PressOutcome::PickUp &&
+          g_.dropCard(card, c, handRow, to->first, to->second) == DropResult::Played)
+        return true;
+    }
+    return false;
+  }
+
+ private:
+  using Place = std::pair<int, int>;
+  struct Square {
+    int rank;
+    Place topLeft;
+  };
+  static Place kingPlace(int k) { return {k % 2 ? 3 : 10, k <= 2 ? 3 : 7}; }
+  static std::array<Place, 4> cells(Place tl) {
+    const auto [x, y] = tl;
+    return {{{x, y}, {x + 1, y}, {x, y + 1}, {x + 1, y + 1}}};
+  }
+  static bool inside(Place p, Place tl) {
+    return p.first >= tl.first && p.first <= tl.first + 1 && p.second >= tl.second &&
+           p.second <= tl.second + 1;
+  }
+  int at(Place p) const {
+    return g_.inActiveGrid(p.first, p.second) ? g_.gPlayingGrid[p.first][p.second] : emptyCode;
+  }
+  static std::array<Place, 4> around(Place p) {
+    const auto [x, y] = p;
+    return {{{x, y - 1}, {x, y + 1}, {x - 1, y}, {x + 1, y}}};
+  }
+  // An empty place another square still waits to fill.
+  bool reserved(Place p) const {
+    for (const Square& sq : squares_)
+      if (inside(p, sq.topLeft) && at(p) == emptyCode) return true;
+    return false;
+  }
+  std::optional<Place> placeFor(int card) {
+    for (const Square& sq : squares_) {
+      if (sq.rank != rank(card)) continue;
+      for (const Place& p : cells(sq.topLeft))
+        if (at(p) == emptyCode && g_.legalMove(card, p.first, p.second)) return p;
+      return std::nullopt;
+    }
+    for (int y = g_.gridMinY; y < g_.gridMaxY; ++y)
+      for (int x = g_.gridMinX; x < g_.gridMaxX; ++x)
+        if (auto p = freshSquare(card, {x, y})) return p;
+    return std::nullopt;
+  }
+  // A free square at tl whose one cell touching other cards takes card.
+  std::optional<Place> freshSquare(int card, Place tl) {
+    const auto square = cells(tl);
+    for (const Place& p : square)
+      if (at(p) != emptyCode || reserved(p)) return std::nullopt;
+    for (const Place& anchor : square) {
+      if (!g_.legalMove(card, anchor.first, anchor.second)) continue;
+      bool clear = true;
+      for (const Place& q : square)
+        for (const Place& n : around(q))
+          if (!inside(n, tl) && (reserved(n) || (q != anchor && at(n) != emptyCode))) clear = false;
+      if (!clear) continue;
+      squares_.push_back({rank(card), tl});
+      return anchor;
+    }
+    return std::nullopt;
+  }
+
+  MainRoutines& g_;
+  std::vector<Square> squares_;
+};
+
+// Plays the Easy game with the square plan; true when it reaches twelve
+// books. The hand is refilled by pressing a free slot.
+bool playToTwelveBooks(MainRoutines& game, std::string& stuck) {
+  SquareBuilder player(game);
+  for (int step = 0; step < 300 && !game.gVictory; ++step) {
+    expectAllCardsAccountedFor(game);
+    if (::testing::Test::HasFatalFailure()) return false;
+    if (player.playOne()) continue;
+    int slot = firstHandColumn;
+    while (slot <= lastHandColumn && isCard(game.gPlayingGrid[slot][handRow])) ++slot;
+    if (slot > lastHandColumn || game.press(slot, handRow) != PressOutcome::DealOnRelease) {
+      stuck = "stuck at step " + std::to_string(step);
+      return false;
+    }
+    game.deal();
+  }
+  return game.gVictory;
+}
+
+void startEasyCustomGame(MainRoutines& game) {
+  game.setAllDefaults();
+  game.game = 2, game.gKings = 6;
+  game.gCheatWarning = false;  // deal past playable cards without asking
+  game.gShuffle = game.gSound = false;
+  ASSERT_EQ(game.press(14, 5), PressOutcome::DealOnRelease);
+  game.deal();  // starts the game; the kings wait in the hand
+}
+
+TEST_F(PlayThroughTest, ASeededGameIsPlayedToTwelveBooks) {
+  ScriptedRandom seeded(1);
+  MainRoutines game(table, seeded);
+  startEasyCustomGame(game);
+  std::string stuck;
+  EXPECT_TRUE(playToTwelveBooks(game, stuck)) << stuck;
+  EXPECT_EQ(game.gNumBooks, 12);
+  EXPECT_EQ(game.stats.easyNoCheatWins, 1);
+  EXPECT_EQ(game.press(14, 5), PressOutcome::Ignored);
+}
+
+}  // namespace
+}  // namespace velmoran::testing
