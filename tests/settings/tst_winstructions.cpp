@@ -8,6 +8,8 @@
 #include <QTest>
 
 #include "FakeTable.h"
+#include "dialogs/help/DiagramCanvas.h"
+#include "dialogs/help/HelpDiagrams.h"
 #include "dialogs/help/HelpText.h"
 #include "dialogs/help/Winstructions.h"
 
@@ -31,6 +33,8 @@ class WinstructionsTest : public QObject {
   }
 
  private slots:
+  void initTestCase() { velmoran::registerHelpDiagrams(); }
+
   void init() {
     routines.setAllDefaults();
     window = Winstructions::showInstance(routines, nullptr);
@@ -72,6 +76,11 @@ class WinstructionsTest : public QObject {
       QCOMPARE(list()->currentRow(), row);
       QCOMPARE(text()->toPlainText().section('\n', 0, 0), headings[row]);
       QCOMPARE(window->diagramName(), diagrams[row]);
+      // Every diagram is drawn and fits its canvas; the canvas is empty without one.
+      const QImage shown =
+          window->findChild<velmoran::DiagramCanvas*>("CVinstructionDiagrams")->picture();
+      QCOMPARE(shown.isNull(), diagrams[row].isEmpty());
+      QVERIFY(shown.width() <= 435 && shown.height() <= 195);
     }
   }
 
