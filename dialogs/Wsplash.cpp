@@ -26,6 +26,7 @@ Wsplash::Wsplash(MainRoutines& routines, QWidget* parent)
 
   // The pause counts from the moment the splash is built.
   Tpause.setSingleShot(true);
+  Tpause.setTimerType(Qt::PreciseTimer);  // never end before the full pause
   Tpause.setInterval(pauseMilliseconds);
   connect(&Tpause, &QTimer::timeout, this, &Wsplash::end);
   Tpause.start();

@@ -34,6 +34,9 @@ enum class DropResult {
 class MainRoutines {
  public:
   MainRoutines(TableInterface& table, RandomSource& random);
+  // For a start-up that builds the window after the game state: call
+  // setTable before any rule runs.
+  explicit MainRoutines(RandomSource& random) : table_(nullptr), random_(&random) {}
 
   // Start-up may build the window after the game state.
   void setTable(TableInterface& table) { table_ = &table; }

@@ -1,17 +1,19 @@
 #include "shell/Application.h"
 
 #include <QApplication>
-#include <QMainWindow>
+
+#include "shell/App.h"
 
 namespace velmoran {
 
 int runApplication(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setApplicationName("Velmoran");
-  QMainWindow window;
-  window.setWindowTitle("Velmoran");
-  window.resize(739, 514);
-  window.show();
+  // The program ends through Quit or the main window's close box, which
+  // save first; never merely because the last window went away.
+  QApplication::setQuitOnLastWindowClosed(false);
+  App app;
+  if (!app.open()) return 0;
   return QApplication::exec();
 }
 

@@ -42,7 +42,7 @@ Menu::Menu(QWidget* parent) : QMenuBar(parent) {
   }
 }
 
-QAction* Menu::item(QStringView name) const {
+QAction* Menu::item(const QString& name) const {
   for (QAction* action : findChildren<QAction*>()) {
     if (action->objectName() == name) return action;
   }

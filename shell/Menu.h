@@ -15,7 +15,7 @@ class Menu : public QMenuBar {
   explicit Menu(QWidget* parent = nullptr);
 
   // The item of that name, or nullptr.
-  QAction* item(QStringView name) const;
+  QAction* item(const QString& name) const;
 
  signals:
   // Before any of the four menus opens: time for the enabling pass.

@@ -1,0 +1,264 @@
+#include "dialogs/settings/Wsettings.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QSlider>
+
+#include "engine/CardBacks.h"
+#include "engine/MainRoutines.h"
+
+namespace velmoran {
+
+namespace {
+
+constexpr int sampleWidth = 90;
+constexpr int sampleHeight = 126;
+constexpr int factorySliderValue = 60;
+
+const char* const giveUpQuestion =
+    "Really give up on the current game?\n\nThere is no undo available.";
+const char* const resetQuestion = "Really reset all settings?\n\nThere is no undo available.";
+
+// Settings are stored 1-based; a value the popup has no row for selects none,
+// so the main-settings test sees it as a change that only New Game can make.
+void showSetting(QComboBox* popup, int value) {
+  popup->setCurrentIndex(value >= 1 && value <= popup->count() ? value - 1 : -1);
+}
+
+int sliderValueFor(int delaySpeed) { return 100 - delaySpeed; }
+
+}  // namespace
+
+Wsettings::Wsettings(MainRoutines& routines, Seams seams, QWidget* parent)
+    : QDialog(parent), routines_(routines), seams_(std::move(seams)) {
+  setWindowTitle(" Game Settings");
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  setWindowModality(Qt::WindowModal);
+  setFixedSize(windowWidth, windowHeight);
+  // The application's enabling pass disables Quit while this window is in front.
+  setProperty("blocksQuit", true);
+
+  buildControls();
+
+  for (QComboBox* popup : {PMdifficulty, PMgridsize, PMkingsstart}) {
+    connect(popup, &QComboBox::currentIndexChanged, this, &Wsettings::mainSettingsTest);
+  }
+  connect(LBcardBacks, &QListWidget::currentRowChanged, this, &Wsettings::cardBackRowChanged);
+  connect(LBcardBacks, &QListWidget::itemSelectionChanged, this, &Wsettings::cardBackRowChanged);
+  connect(CBshuffle, &QCheckBox::toggled, this, &Wsettings::movementBoxChanged);
+  connect(PBdone, &QPushButton::clicked, this, &Wsettings::pushDone);
+  connect(PBnewGame, &QPushButton::clicked, this, &Wsettings::pushNewGame);
+  connect(PBcancel, &QPushButton::clicked, this, &Wsettings::pushCancel);
+  connect(PBdefaults, &QPushButton::clicked, this, &Wsettings::pushDefaults);
+
+  selectCardBack(1);
+  mainSettingsTest();
+  watchKeysOfAllControls();
+}
+
+// --- Filling the controls --------------------------------------------------
+
+void Wsettings::showCurrentValues() {
+  showSetting(PMdifficulty, routines_.game);
+  showSetting(PMgridsize, routines_.grid);
+  showSetting(PMkingsstart, routines_.gKings);
+
+  CBsound->setChecked(routines_.gSound);
+  CBdimUnplayables->setChecked(routines_.gDimUnplayables);
+  CBcheatWarning->setChecked(routines_.gCheatWarning);
+  CBautoDeal->setChecked(routines_.gAutoDeal);
+  CBgiveUpWarning->setChecked(routines_.gGiveUpWarning);
+  CBshowStats->setChecked(routines_.gShowStats);
+  CBshuffle->setChecked(routines_.gShuffle);
+  movementBoxChanged();
+
+  SLdelay->setValue(sliderValueFor(routines_.delaySpeed));
+  selectCardBack(routines_.gCardBackNumber);
+  mainSettingsTest();
+}
+
+void Wsettings::mirrorSavedSettings() {
+  showSetting(PMdifficulty, routines_.game);
+  showSetting(PMgridsize, routines_.grid);
+  showSetting(PMkingsstart, routines_.gKings);
+  SLdelay->setValue(sliderValueFor(routines_.delaySpeed));
+  CBsound->setChecked(routines_.gSound);
+  CBshuffle->setChecked(routines_.gShuffle);
+  CBcheatWarning->setChecked(routines_.gCheatWarning);
+  movementBoxChanged();
+  selectCardBack(routines_.gCardBackNumber);
+  mainSettingsTest();
+}
+
+// --- Handlers of the controls ----------------------------------------------
+
+// Done may store every setting but the three main ones, so it is only
+// available while those still equal the current game's.
+void Wsettings::mainSettingsTest() {
+  const bool same = PMdifficulty->currentIndex() == routines_.game - 1 &&
+                    PMgridsize->currentIndex() == routines_.grid - 1 &&
+                    PMkingsstart->currentIndex() == routines_.gKings - 1;
+  PBdone->setEnabled(same);
+  STnewGameWarning->setVisible(!same);
+}
+
+// The list always keeps a row selected, so a card back is always chosen.
+void Wsettings::cardBackRowChanged() {
+  if (LBcardBacks->selectedItems().isEmpty() || LBcardBacks->currentRow() < 0) {
+    QListWidgetItem* kept = LBcardBacks->item(lastCardBackRow_);
+    const QSignalBlocker quiet(LBcardBacks);
+    LBcardBacks->setCurrentItem(kept);
+    kept->setSelected(true);
+  }
+  lastCardBackRow_ = LBcardBacks->currentRow();
+  showBackdrop(framedSample(cardBack(chosenCardBack())));
+}
+
+void Wsettings::movementBoxChanged() {
+  const bool moving = CBshuffle->isChecked();
+  SLdelay->setEnabled(moving);
+  STslow->setVisible(moving);
+  STfast->setVisible(moving);
+}
+
+void Wsettings::pushDone() {
+  storeCommonSettings();
+  storeCardBack();
+  routines_.table().rebuildOffscreen();
+  emit settingsApplied();
+  QDialog::done(Accepted);
+}
+
+void Wsettings::pushNewGame() {
+  const bool asks = !routines_.gVictory && CBgiveUpWarning->isChecked() && routines_.gDeckPtr > 1;
+  if (asks && !routines_.table().askYesNo(giveUpQuestion)) return;
+
+  // The game being given up is counted under the difficulty it was played with.
+  routines_.updateStats();
+  routines_.game = PMdifficulty->currentIndex() + 1;
+  routines_.grid = PMgridsize->currentIndex() + 1;
+  routines_.gKings = PMkingsstart->currentIndex() + 1;
+  storeCommonSettings();
+  routines_.gVictory = false;
+  storeCardBack();
+  emit settingsApplied();
+  QDialog::done(Accepted);
+  routines_.newGame();
+}
+
+void Wsettings::pushCancel() {
+  routines_.table().updateNow();
+  QDialog::done(Rejected);
+}
+
+void Wsettings::reject() { pushCancel(); }
+
+// Factory values go into the controls only; Done or New Game stores them.
+void Wsettings::pushDefaults() {
+  if (!routines_.table().askYesNo(resetQuestion)) return;
+  PMdifficulty->setCurrentIndex(0);
+  PMgridsize->setCurrentIndex(0);
+  PMkingsstart->setCurrentIndex(0);
+  selectCardBack(1);
+  for (QCheckBox* box : {CBsound, CBcheatWarning, CBdimUnplayables, CBautoDeal, CBgiveUpWarning}) {
+    box->setChecked(true);
+  }
+  CBshowStats->setChecked(false);
+  CBshuffle->setChecked(true);
+  movementBoxChanged();
+  SLdelay->setValue(factorySliderValue);
+  mainSettingsTest();
+}
+
+// --- Keys -------------------------------------------------------------------
+
+// Every control passes its key presses here first, so the window's keys work
+// whichever control has the focus (the card-back list would otherwise take
+// letters to search its rows).
+void Wsettings::watchKeysOfAllControls() {
+  installEventFilter(this);
+  for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
+}
+
+bool Wsettings::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (handleKey(key->text(), key->key())) return true;
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+bool Wsettings::handleKey(const QString& text, int key) {
+  if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+    PBdone->click();  // a disabled Done does nothing: only New Game applies main settings
+    return true;
+  }
+  if (text == "n" || text == "N") {
+    PBnewGame->click();
+    return true;
+  }
+  static const QStringList cancelKeys{".", ">", "w", "W", "c", "C"};
+  if (cancelKeys.contains(text)) {
+    PBcancel->click();
+    return true;
+  }
+  return false;
+}
+
+// --- Helpers ----------------------------------------------------------------
+
+void Wsettings::storeCommonSettings() {
+  routines_.gSound = CBsound->isChecked();
+  routines_.gCheatWarning = CBcheatWarning->isChecked();
+  routines_.gDimUnplayables = CBdimUnplayables->isChecked();
+  routines_.gAutoDeal = CBautoDeal->isChecked();
+  routines_.gGiveUpWarning = CBgiveUpWarning->isChecked();
+  routines_.gShowStats = CBshowStats->isChecked();
+  routines_.gShuffle = CBshuffle->isChecked();
+  routines_.delaySpeed = 100 - SLdelay->value();
+}
+
+void Wsettings::storeCardBack() {
+  routines_.gCardBackNumber = chosenCardBack();
+  if (seams_.cardBackChosen) seams_.cardBackChosen();
+}
+
+// A number outside the list's designs selects the first one.
+void Wsettings::selectCardBack(int number) {
+  const int row = number >= 1 && number <= cardBackCount ? number - 1 : 0;
+  {
+    const QSignalBlocker quiet(LBcardBacks);
+    LBcardBacks->setCurrentRow(row);
+  }
+  lastCardBackRow_ = row;
+  cardBackRowChanged();
+  LBcardBacks->scrollToItem(LBcardBacks->item(row));
+}
+
+int Wsettings::chosenCardBack() const { return lastCardBackRow_ + 1; }
+
+QImage Wsettings::cardBack(int number) const {
+  return seams_.fetchCardback ? seams_.fetchCardback(number) : QImage();
+}
+
+void Wsettings::showBackdrop(const QImage& picture) {
+  CVshowCardBack->setPixmap(QPixmap::fromImage(picture));
+}
+
+QImage Wsettings::framedSample(const QImage& back) {
+  QImage sample(sampleWidth, sampleHeight, QImage::Format_ARGB32_Premultiplied);
+  sample.fill(Qt::black);
+  if (!back.isNull()) {
+    QPainter painter(&sample);
+    painter.drawImage(sampleWidth / 2 - back.width() / 2, sampleHeight / 2 - back.height() / 2,
+                      back);
+  }
+  return sample;
+}
+
+}  // namespace velmoran

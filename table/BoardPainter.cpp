@@ -1,0 +1,121 @@
+#include "table/BoardPainter.h"
+
+#include <utility>
+#include <vector>
+
+namespace velmoran {
+
+namespace {
+
+const QColor black(0, 0, 0);
+const QColor inactiveFill(100, 0, 0);
+const QColor gridOuter(50, 0, 0), gridInner(127, 0, 0);
+const QColor sideOuter(50, 50, 0), sideInner(127, 127, 0);
+const QColor legalOuter(100, 100, 0), legalInner(220, 220, 0);
+
+}  // namespace
+
+BoardPainter::BoardPainter(QPainter& painter, BoardPictures& pictures, const MainRoutines& game)
+    : painter_(painter), pictures_(pictures), game_(game), size_(pictures.cardSize()) {}
+
+QPoint BoardPainter::placeOrigin(CardSize size, int x, int y) {
+  return {x * (size.width + 1) - size.width, y * (size.height + 1) - size.height};
+}
+
+void BoardPainter::placeCard(int drawCode, int x, int y) {
+  if (x == gapColumn) return;
+  const QPoint origin = placeOrigin(size_, x, y);
+  if (drawCode == cardBackCode) {
+    // With card movement off a face-down card is not shown: the hand slot
+    // looks empty and a grid place keeps what it showed.
+    if (game_.gShuffle)
+      placeCardBack(origin);
+    else if (x > gapColumn)
+      placeEmpty(origin, x, y);
+  } else if (drawCode == emptyCode) {
+    placeEmpty(origin, x, y);
+  } else if (drawCode == highlightCode) {
+    drawFrame(origin, legalOuter, legalInner);
+  } else if (drawCode > dimmedOffset) {
+    drawFace(drawCode - dimmedOffset, origin, pictures_.deckpict());
+    painter_.fillRect(QRect(origin, QSize(size_.width, size_.height)), black);
+    drawFace(drawCode - dimmedOffset, origin, pictures_.dimdeckpict());
+  } else {
+    drawFace(drawCode, origin, pictures_.deckpict());
+  }
+}
+
+void BoardPainter::drawFace(int card, QPoint origin, const QImage& sheet) {
+  painter_.drawImage(origin, sheet, pictures_.cardCell(card));
+}
+
+void BoardPainter::placeCardBack(QPoint origin) {
+  painter_.drawImage(origin, pictures_.cardback(game_.gCardBackNumber));
+}
+
+// The inactive border of the smaller grids is one column or row wide on
+// each side, so these four tests find all of it.
+bool BoardPainter::outsideActiveGrid(int x, int y) const {
+  return (y == 1 && game_.gridMinY != 1) || (y == 9 && game_.gridMaxY != 9 && x <= 12) ||
+         (x == 1 && game_.gridMinX != 1) || (x == 12 && game_.gridMaxX != 12);
+}
+
+void BoardPainter::placeEmpty(QPoint origin, int x, int y) {
+  // Right of the grid only the hand and the books are places; the rest
+  // shows the tapestry.
+  if (x > 12 && y != handRow && y < firstBooksRow) return;
+  const QRect place(origin, QSize(size_.width, size_.height));
+  if (outsideActiveGrid(x, y)) {
+    painter_.fillRect(place, inactiveFill);
+    return;
+  }
+  painter_.fillRect(place, black);
+  if (x < gapColumn)
+    drawFrame(origin, gridOuter, gridInner);
+  else
+    drawFrame(origin, sideOuter, sideInner);
+}
+
+// A rounded frame three pixels wide inside the place, with a one-pixel
+// line of the lighter colour along its middle.
+void BoardPainter::drawFrame(QPoint origin, const QColor& outer, const QColor& inner) {
+  const QRectF centreLine(origin.x() + 1.5, origin.y() + 1.5, size_.width - 3, size_.height - 3);
+  painter_.save();
+  painter_.setRenderHint(QPainter::Antialiasing);
+  painter_.setBrush(Qt::NoBrush);
+  painter_.setPen(QPen(outer, 3));
+  painter_.drawRoundedRect(centreLine, 2.5, 2.5);
+  painter_.setPen(QPen(inner, 1));
+  painter_.drawRoundedRect(centreLine, 3.5, 3.5);
+  painter_.restore();
+}
+
+void BoardPainter::drawBoard() {
+  painter_.fillRect(QRect(0, 0, size_.boardWidth(), size_.boardHeight()), black);
+  painter_.drawImage(size_.tapestryLeft(), 0, pictures_.tapestry());
+  painter_.drawImage(pictures_.logoPosition(), pictures_.logoPict());
+  painter_.drawImage(pictures_.booksPosition(), pictures_.booksPict());
+  painter_.drawImage(pictures_.handPosition(), pictures_.handPict());
+  for (int x = 1; x < boardColumns; ++x)
+    for (int y = 1; y < boardRows; ++y) placeCard(game_.gPlayingGrid[x][y], x, y);
+  if (game_.gDimUnplayables) dimUnplayables();
+  if (game_.gVictory) painter_.drawImage(pictures_.victoryPosition(), pictures_.victoryPict());
+}
+
+// Orphans and hand cards that have no legal place anywhere are dimmed.
+// Every orphan is checked, however many there are.
+void BoardPainter::dimUnplayables() {
+  std::vector<std::pair<int, int>> candidates;
+  for (int x = 1; x < boardColumns; ++x)
+    for (int y = 1; y < boardRows; ++y)
+      if (game_.isOrphan(x, y)) candidates.emplace_back(x, y);
+  for (int x = firstHandColumn; x <= lastHandColumn; ++x) candidates.emplace_back(x, handRow);
+
+  for (const auto& [x, y] : candidates) {
+    const int code = game_.gPlayingGrid[x][y];
+    if (code == emptyCode || code == cardBackCode) continue;
+    if (!game_.hasLegalPlace(code)) placeCard(code + dimmedOffset, x, y);
+  }
+}
+
+}  // namespace velmoran

@@ -1,0 +1,53 @@
+#include "table/BoardView.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace velmoran {
+
+BoardView::BoardView(QWidget* parent) : QWidget(parent) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setAutoFillBackground(false);
+}
+
+void BoardView::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  const QRect exposed = event->rect();
+  QRect board;
+  if (surface_ != nullptr && !surface_->isNull()) {
+    board = QRect(origin_, surface_->size());
+    const QRect shown = exposed & board;
+    painter.drawImage(shown.topLeft(), *surface_, shown.translated(-origin_));
+  }
+  for (const QRect& margin : QRegion(exposed).subtracted(board))
+    painter.fillRect(margin, Qt::black);
+}
+
+QPoint BoardView::toBoard(const QMouseEvent* event) const {
+  return event->position().toPoint() - origin_;
+}
+
+void BoardView::mousePressEvent(QMouseEvent* event) {
+  emit pressed(toBoard(event), event->button(), event->modifiers());
+}
+
+void BoardView::mouseMoveEvent(QMouseEvent* event) { emit moved(toBoard(event)); }
+
+void BoardView::mouseReleaseEvent(QMouseEvent* event) {
+  emit released(toBoard(event), event->button());
+}
+
+void BoardView::resizeEvent(QResizeEvent*) { emit resized(); }
+
+DragSprite::DragSprite(QWidget* parent) : QWidget(parent) {
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  hide();
+}
+
+void DragSprite::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.drawImage(0, 0, picture_);
+}
+
+}  // namespace velmoran

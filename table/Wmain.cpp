@@ -1,0 +1,237 @@
+// The main window: its size, its pictures and the services the engine
+// draws, waits and asks through. Mouse play is in WmainMouse.cpp.
+#include "table/Wmain.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMessageBox>
+#include <QScreen>
+
+#include "shell/assets/SoundBank.h"
+#include "table/BoardPainter.h"
+#include "table/BoardView.h"
+#include "table/Waiting.h"
+
+namespace velmoran {
+
+namespace {
+
+constexpr QImage::Format boardFormat = QImage::Format_ARGB32_Premultiplied;
+const CardSize smallestCards{smallestCardWidth, cardHeightFor(smallestCardWidth)};
+const CardSize largestCards{largestCardWidth, cardHeightFor(largestCardWidth)};
+// A live resize counts as ended once the size has stayed put this long.
+constexpr std::chrono::milliseconds resizeSettles{250};
+// A sound is waited for no longer than its length and this much more.
+constexpr std::chrono::milliseconds soundGrace{1000};
+
+QSize boardSize(CardSize cards) { return {cards.boardWidth(), cards.boardHeight()}; }
+
+}  // namespace
+
+Wmain::Wmain(MainRoutines& routines, QWidget* parent)
+    : QMainWindow(parent),
+      routines_(routines),
+      board_(new BoardView(this)),
+      CVdragger(new DragSprite(board_)) {
+  InputHold::instance();  // input is held from the first animation on
+  setCentralWidget(board_);
+  board_->setMinimumSize(boardSize(smallestCards));
+  board_->setMaximumSize(boardSize(largestCards));
+  board_->setSurface(&surface_);
+  setBoardSize(boardSize(smallestCards));
+  setAttribute(Qt::WA_QuitOnClose, false);  // closing goes through hooks.closeRequested
+
+  settleTimer_.setSingleShot(true);
+  settleTimer_.setInterval(resizeSettles);
+  connect(&settleTimer_, &QTimer::timeout, this, &Wmain::settleSize);
+  connect(board_, &BoardView::pressed, this, &Wmain::boardPressed);
+  connect(board_, &BoardView::moved, this, &Wmain::boardMoved);
+  connect(board_, &BoardView::released, this, &Wmain::boardReleased);
+  connect(board_, &BoardView::resized, this, &Wmain::boardResized);
+  setupGraphics();
+}
+
+Wmain::~Wmain() = default;
+
+QWidget* Wmain::board() const { return board_; }
+QPoint Wmain::boardOrigin() const { return board_->boardOrigin(); }
+QWidget* Wmain::dragSprite() const { return CVdragger; }
+
+// ---- Size -------------------------------------------------------------------
+
+void Wmain::setupGraphics() {
+  updateSizes();
+  rebuildOffscreen();
+}
+
+// The card size follows the room the window gives the board. Every size
+// change starts from a blank board picture, drawn by the rebuild that
+// follows.
+void Wmain::updateSizes() {
+  const CardSize cards = cardSizeForWindow(board_->width(), board_->height());
+  pictures_.setCardSize(cards);
+  routines_.cardwidth = cards.width;
+  routines_.cardheight = cards.height;
+  surface_ = QImage();
+  offscreenPict_ = QImage(cards.boardWidth(), cards.boardHeight(), boardFormat);
+  offscreenPict_.fill(Qt::black);
+  surface_ = offscreenPict_;
+  PXdrag = QImage(cards.width, cards.height, boardFormat);
+  target_ = DrawTarget::Offscreen;
+  // A zoomed window keeps the size it was given; its board sits in the middle.
+  const QSize spare = board_->size() - boardSize(cards);
+  const bool centred = isMaximized() || isFullScreen();
+  board_->setBoardOrigin(
+      centred ? QPoint(std::max(0, spare.width() / 2), std::max(0, spare.height() / 2)) : QPoint());
+}
+
+// While the player drags the window's edge the board follows at every
+// step; once the size stays put the window closes in on the board.
+void Wmain::boardResized() {
+  if (!InputHold::instance().isBusy()) {
+    updateSizes();
+    rebuildOffscreen();
+  }
+  settleTimer_.start();
+}
+
+void Wmain::settleSize() {
+  if (InputHold::instance().isBusy()) {
+    settleTimer_.start();  // an animation is running; resize after it
+    return;
+  }
+  if (shrinkAfterZoom_) {
+    shrinkAfterZoom_ = false;
+    setBoardSize(boardSize(smallestCards));
+  }
+  updateSizes();
+  if (!isMaximized() && !isFullScreen() && board_->size() != boardSize(cardSize())) {
+    setBoardSize(boardSize(cardSize()));
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+      move((screen->geometry().width() - frameGeometry().width()) / 2, y());
+  }
+  rebuildOffscreen();
+}
+
+void Wmain::setBoardSize(QSize size) {
+  const QSize chrome = this->size() - board_->size();
+  resize(size + chrome.expandedTo(QSize(0, 0)));
+  board_->resize(size);
+}
+
+// The window manager's maximise stands for the zoom button: the first
+// enlarges the board as far as the window allows, the next returns the
+// window to the smallest board.
+void Wmain::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() != QEvent::WindowStateChange) return;
+  if (isMaximized() && !maximizedState) {
+    maximizedState = true;
+  } else if (!isMaximized() && maximizedState) {
+    maximizedState = false;
+    shrinkAfterZoom_ = true;
+    settleTimer_.start();
+  }
+}
+
+void Wmain::closeEvent(QCloseEvent* event) {
+  event->accept();
+  if (hooks.closeRequested)
+    hooks.closeRequested();
+  else
+    QCoreApplication::quit();
+}
+
+// ---- Drawing ------------------------------------------------------------------
+
+void Wmain::placeCard(int drawCode, int x, int y) {
+  QImage& picture = target_ == DrawTarget::Window ? surface_ : offscreenPict_;
+  {
+    QPainter painter(&picture);
+    BoardPainter(painter, pictures_, routines_).placeCard(drawCode, x, y);
+  }
+  // Each back turned during an animation shows at once.
+  if (drawCode == cardBackCode && routines_.gShuffle && target_ == DrawTarget::Window) updateNow();
+}
+
+void Wmain::setDrawTarget(DrawTarget target) { target_ = target; }
+
+void Wmain::updateNow() { board_->repaint(); }
+
+void Wmain::rebuildOffscreen() {
+  if (dragging) return;  // the board picture stays as it was while a card moves
+  target_ = DrawTarget::Offscreen;
+  surface_ = QImage();  // so the board picture is drawn in place, not copied first
+  {
+    QPainter painter(&offscreenPict_);
+    BoardPainter(painter, pictures_, routines_).drawBoard();
+  }
+  showBoard();
+}
+
+// The window shows the board picture as it is now.
+void Wmain::showBoard() {
+  surface_ = offscreenPict_;
+  updateNow();
+}
+
+// ---- Time, the mouse button and sounds ---------------------------------------
+
+void Wmain::processEvents() {
+  const BusyScope busy;
+  QCoreApplication::processEvents();
+}
+
+void Wmain::wait(std::chrono::microseconds duration) { waitFor(duration); }
+
+bool Wmain::mouseButtonDown() { return InputHold::instance().mouseButtonDown(); }
+
+void Wmain::play(Sound sound) { assets::SoundBank::instance().play(sound); }
+
+void Wmain::playLooping(Sound sound) { assets::SoundBank::instance().playLooping(sound); }
+
+void Wmain::stop(Sound sound) { assets::SoundBank::instance().stop(sound); }
+
+void Wmain::waitWhilePlaying(Sound sound) {
+  const assets::SoundBank& sounds = assets::SoundBank::instance();
+  waitWhile([&] { return sounds.isPlaying(sound); }, sounds.duration(sound) + soundGrace);
+}
+
+// ---- The player and the other windows -----------------------------------------
+
+bool Wmain::askCheat(const std::string& reason) {
+  const SuspendScope answerable;
+  return hooks.askCheat ? hooks.askCheat(reason) : false;
+}
+
+bool Wmain::askYesNo(const std::string& text) {
+  const SuspendScope answerable;
+  return QMessageBox::question(this, QString(), QString::fromStdString(text),
+                               QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+void Wmain::showMessage(const std::string& text) {
+  const SuspendScope answerable;
+  QMessageBox box(this);
+  box.setText(QString::fromStdString(text));
+  box.exec();
+}
+
+void Wmain::beep() { QApplication::beep(); }
+
+void Wmain::showStatisticsSheet() {
+  const SuspendScope answerable;
+  if (hooks.showStatisticsSheet) hooks.showStatisticsSheet();
+}
+
+void Wmain::statisticsChanged() {
+  if (hooks.statisticsChanged) hooks.statisticsChanged();
+}
+
+void Wmain::setTitle(const std::string& title) { setWindowTitle(QString::fromStdString(title)); }
+
+void Wmain::enableMenuItems() {
+  if (hooks.enableMenuItems) hooks.enableMenuItems();
+}
+
+}  // namespace velmoran

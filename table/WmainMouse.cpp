@@ -1,0 +1,196 @@
+// Playing with the mouse: a press picks up a hand card (or an orphan),
+// deals, or shows a hint; the picked card follows the pointer; the release
+// drops it where the card's centre is.
+#include <QGuiApplication>
+
+#include "table/BoardPainter.h"
+#include "table/BoardView.h"
+#include "table/Wmain.h"
+
+namespace velmoran {
+
+bool Wmain::onBoard(QPoint pixel) const {
+  const CardSize cards = cardSize();
+  return pixel.x() >= 0 && pixel.y() >= 0 && pixel.x() < cards.boardWidth() &&
+         pixel.y() < cards.boardHeight();
+}
+
+void Wmain::beginGesture(Gesture gesture) {
+  gesture_ = gesture;
+  gestureBusy_.emplace(board_);  // the board keeps its own mouse events
+}
+
+void Wmain::endGesture() {
+  gesture_ = Gesture::None;
+  gestureBusy_.reset();
+}
+
+void Wmain::boardPressed(QPoint pixel, Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
+  if (button != Qt::LeftButton || gesture_ != Gesture::None) return;
+  dragging = false;
+  // The board's last pixel row and column belong to no place.
+  if (!onBoard(pixel)) return;
+  const int x = routines_.whereInGridX(pixel.x());
+  const int y = routines_.whereInGridY(pixel.y());
+  if (x >= boardColumns || y >= boardRows) return;
+  gridDragStartX = x;
+  gridDragStartY = y;
+
+  PressOutcome outcome;
+  {
+    const BusyScope busy;  // the press may flash the orphans
+    outcome = routines_.press(x, y);
+  }
+  if (outcome == PressOutcome::DealOnRelease) {
+    beginGesture(Gesture::Deal);
+  } else if (outcome == PressOutcome::PickUp) {
+    const int card = routines_.gPlayingGrid[x][y];
+    if (modifiers & (Qt::ShiftModifier | Qt::ControlModifier))
+      showLegalMoves(card);
+    else if (modifiers & Qt::AltModifier)
+      showSameSuit(card);
+    else if (modifiers & Qt::MetaModifier)
+      showSameRank(card);
+    else
+      pickUp(pixel, card);
+  }
+}
+
+void Wmain::pickUp(QPoint pixel, int card) {
+  const CardSize cards = cardSize();
+  currentDragX = static_cast<int>(pixel.x() - cards.width / 2.0);
+  currentDragY = static_cast<int>(pixel.y() - cards.height / 2.0);
+  currentDragCard = card;
+  lastPointer_ = pixel;
+  {
+    QPainter painter(&PXdrag);
+    painter.drawImage(0, 0, pictures_.deckpict(), pictures_.cardCell(card).x(),
+                      pictures_.cardCell(card).y(), cards.width, cards.height);
+  }
+  CVdragger->setPicture(PXdrag);
+  CVdragger->setGeometry(
+      QRect(boardOrigin() + QPoint(currentDragX, currentDragY), QSize(cards.width, cards.height)));
+  // The board array keeps the card where it was until the drop; only the
+  // picture shows its place empty.
+  target_ = DrawTarget::Offscreen;
+  placeCard(emptyCode, gridDragStartX, gridDragStartY);
+  showBoard();
+  CVdragger->show();
+  CVdragger->raise();
+  CVdragger->repaint();
+  beginGesture(Gesture::Drag);
+
+  if (routines_.gSound) {
+    play(Sound::SNDflick);
+    waitWhilePlaying(Sound::SNDflick);
+  }
+  // A release while the flick sounded was held back: drop now.
+  if (gesture_ == Gesture::Drag && !mouseButtonDown()) boardReleased(lastPointer_, Qt::LeftButton);
+}
+
+void Wmain::boardMoved(QPoint pixel) {
+  if (gesture_ != Gesture::Drag) return;
+  lastPointer_ = pixel;
+  moveSprite(pixel);
+}
+
+// The sprite follows the pointer but never leaves the board.
+void Wmain::moveSprite(QPoint pixel) {
+  const CardSize cards = cardSize();
+  currentDragX = static_cast<int>(pixel.x() - cards.width / 2.0);
+  currentDragY = static_cast<int>(pixel.y() - cards.height / 2.0);
+  currentDragX = std::min(std::max(currentDragX, 0), cards.boardWidth() - cards.width);
+  currentDragY = std::min(std::max(currentDragY, 0), cards.boardHeight() - cards.height);
+  CVdragger->move(boardOrigin() + QPoint(currentDragX, currentDragY));
+  dragging = true;
+}
+
+void Wmain::boardReleased(QPoint pixel, Qt::MouseButton button) {
+  if (button != Qt::LeftButton) return;
+  switch (gesture_) {
+    case Gesture::None:
+      return;  // this window started nothing that this release could end
+    case Gesture::Hint:
+      endHint();
+      endGesture();
+      return;
+    case Gesture::Deal: {
+      const BusyScope busy;
+      endGesture();
+      routines_.deal();
+      return;
+    }
+    case Gesture::Drag:
+      drop(pixel);
+      return;
+  }
+}
+
+// The card lands where the sprite's centre is. Let go off the board, it
+// goes back where it came from.
+void Wmain::drop(QPoint pixel) {
+  const BusyScope busy;
+  endGesture();
+  dragging = false;
+  CVdragger->hide();
+  const CardSize cards = cardSize();
+  int x = 0;
+  int y = 0;
+  if (onBoard(pixel)) {
+    x = routines_.whereInGridX(static_cast<int>(currentDragX + cards.width / 2.0));
+    y = routines_.whereInGridY(static_cast<int>(currentDragY + cards.height / 2.0));
+  }
+  routines_.dropCard(currentDragCard, gridDragStartX, gridDragStartY, x, y);
+}
+
+// ---- Hints ------------------------------------------------------------------------
+
+void Wmain::showLegalMoves(int card) {
+  std::vector<Mark> marks;
+  for (int y = routines_.gridMinY; y <= routines_.gridMaxY; ++y)
+    for (int x = routines_.gridMinX; x <= routines_.gridMaxX; ++x)
+      if (routines_.legalMove(card, x, y)) marks.push_back({x, y, highlightCode, emptyCode});
+  beginHint(std::move(marks));
+}
+
+void Wmain::showSameSuit(int card) {
+  beginHint(sameCards([card](int code) { return code != emptyCode && suit(code) == suit(card); }));
+}
+
+// An empty place has rank 0, which no card has.
+void Wmain::showSameRank(int card) {
+  beginHint(sameCards([card](int code) { return rank(code) == rank(card); }));
+}
+
+std::vector<Wmain::Mark> Wmain::sameCards(const std::function<bool(int code)>& matches) const {
+  std::vector<Mark> marks;
+  for (int y = routines_.gridMinY; y <= routines_.gridMaxY; ++y) {
+    for (int x = routines_.gridMinX; x <= routines_.gridMaxX; ++x) {
+      const int code = routines_.gPlayingGrid[x][y];
+      if (matches(code)) marks.push_back({x, y, code + dimmedOffset, code});
+    }
+  }
+  return marks;
+}
+
+// A hint is drawn on the window only, never into the board picture, and
+// stays while the button is down.
+void Wmain::beginHint(std::vector<Mark> marks) {
+  hintMarks_ = std::move(marks);
+  setDrawTarget(DrawTarget::Window);
+  for (const Mark& mark : hintMarks_) placeCard(mark.markCode, mark.x, mark.y);
+  updateNow();
+  if (routines_.gSound) playLooping(Sound::SNDhumloop);
+  beginGesture(Gesture::Hint);
+}
+
+void Wmain::endHint() {
+  stop(Sound::SNDhumloop);
+  setDrawTarget(DrawTarget::Window);
+  for (const Mark& mark : hintMarks_) placeCard(mark.restoreCode, mark.x, mark.y);
+  hintMarks_.clear();
+  updateNow();
+  setDrawTarget(DrawTarget::Offscreen);
+}
+
+}  // namespace velmoran

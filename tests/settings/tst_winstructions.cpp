@@ -1,0 +1,174 @@
+#include <QCheckBox>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "FakeTable.h"
+#include "dialogs/help/DiagramCanvas.h"
+#include "dialogs/help/HelpDiagrams.h"
+#include "dialogs/help/HelpText.h"
+#include "dialogs/help/Winstructions.h"
+
+using velmoran::Winstructions;
+
+class WinstructionsTest : public QObject {
+  Q_OBJECT
+
+  FakeTable table;
+  velmoran::SystemRandom random{1};
+  velmoran::MainRoutines routines{table, random};
+  QPointer<Winstructions> window;
+
+  QListWidget* list() { return window->findChild<QListWidget*>("LBcontents"); }
+  QPlainTextEdit* text() { return window->findChild<QPlainTextEdit*>("EFinstructions"); }
+  QCheckBox* startupBox() { return window->findChild<QCheckBox*>("CBalwaysShowInstructions"); }
+
+  void clickRow(int row) {
+    const QRect rect = list()->visualItemRect(list()->item(row));
+    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, rect.center());
+  }
+
+ private slots:
+  void initTestCase() { velmoran::registerHelpDiagrams(); }
+
+  void init() {
+    routines.setAllDefaults();
+    window = Winstructions::showInstance(routines, nullptr);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+  }
+
+  void cleanup() { delete window; }
+
+  void opensAtTheFirstTopicWithTheListFocused() {
+    QCOMPARE(window->windowTitle(), QString("Velmoran -Instructions"));
+    QCOMPARE(window->size(), QSize(615, 474));
+    QCOMPARE(list()->count(), 13);
+    QCOMPARE(list()->currentRow(), 0);
+    QVERIFY(text()->toPlainText().startsWith("OBJECT OF THE GAME - BOOKS\n\n"));
+    QCOMPARE(window->diagramName(), QString("PXbooks"));
+    QVERIFY(list()->hasFocus());
+  }
+
+  void everyTopicShowsItsHeadingAndDiagram() {
+    const QStringList headings{"OBJECT OF THE GAME - BOOKS",
+                               "YOUR HAND",
+                               "LEGAL MOVES",
+                               "ORPHANED CARDS",
+                               "UNDO",
+                               "CHEATING",
+                               "STATISTICS",
+                               "SETTINGS - GENERAL",
+                               "SETTINGS - NEW GAME OPTIONS",
+                               "SETTINGS - CARD BACKS",
+                               "SETTINGS - OTHER OPTIONS",
+                               "AUTO-SAVING",
+                               "STRATEGY & HINTS"};
+    const QStringList diagrams{
+        "PXbooks",        "PXhand",  "PXshiftclick",   "PXorphan",         "",
+        "PXcheat",        "PXstats", "PXsettingsmenu", "PXnewgameoptions", "PXcardbacksettings",
+        "PXotheroptions", "",        "PXconflict"};
+    for (int row = 0; row < 13; ++row) {
+      clickRow(row);
+      QCOMPARE(list()->currentRow(), row);
+      QCOMPARE(text()->toPlainText().section('\n', 0, 0), headings[row]);
+      QCOMPARE(window->diagramName(), diagrams[row]);
+      // Every diagram is drawn and fits its canvas; the canvas is empty without one.
+      const QImage shown =
+          window->findChild<velmoran::DiagramCanvas*>("CVinstructionDiagrams")->picture();
+      QCOMPARE(shown.isNull(), diagrams[row].isEmpty());
+      QVERIFY(shown.width() <= 435 && shown.height() <= 195);
+    }
+  }
+
+  void arrowKeysMoveThroughTopicsAndTheTextStartsAtTheTop() {
+    QTest::keyClick(list(), Qt::Key_Down);
+    QCOMPARE(list()->currentRow(), 1);
+    QVERIFY(text()->toPlainText().startsWith("YOUR HAND"));
+
+    text()->verticalScrollBar()->setValue(text()->verticalScrollBar()->maximum());
+    QTest::keyClick(list(), Qt::Key_Down);
+    QCOMPARE(list()->currentRow(), 2);
+    QCOMPARE(text()->verticalScrollBar()->value(), 0);
+  }
+
+  void aClickBelowTheLastRowShowsStrategy() {
+    clickRow(4);
+    const QRect last = list()->visualItemRect(list()->item(12));
+    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {},
+                      QPoint(last.center().x(), last.bottom() + 20));
+    QCOMPARE(list()->currentRow(), 12);
+    QVERIFY(text()->toPlainText().startsWith("STRATEGY & HINTS"));
+    QCOMPARE(window->diagramName(), QString("PXconflict"));
+  }
+
+  void wAndDoneClose() {
+    QTest::keyClick(list(), Qt::Key_W);
+    QVERIFY(QTest::qWaitFor([&] { return window.isNull(); }));
+
+    window = Winstructions::showInstance(routines, nullptr);
+    QTest::keyClick(list(), Qt::Key_W, Qt::ShiftModifier);
+    QVERIFY(QTest::qWaitFor([&] { return window.isNull(); }));
+
+    window = Winstructions::showInstance(routines, nullptr);
+    window->findChild<QPushButton*>("PushButton1")->click();
+    QVERIFY(QTest::qWaitFor([&] { return window.isNull(); }));
+  }
+
+  void otherLettersStayWithTheList() {
+    QTest::keyClick(list(), Qt::Key_X);
+    QVERIFY(!window.isNull());
+    QVERIFY(window->isVisible());
+  }
+
+  void reopeningBringsTheOpenWindowBackUnchanged() {
+    clickRow(6);
+    Winstructions* again = Winstructions::showInstance(routines, nullptr);
+    QCOMPARE(again, window.data());
+    QCOMPARE(list()->currentRow(), 6);
+  }
+
+  void theStartupBoxAppliesAtOnce() {
+    QVERIFY(startupBox()->isChecked());
+    startupBox()->click();
+    QCOMPARE(routines.gAlwaysShowInstructions, false);
+    QVERIFY(list()->currentRow() == 0);
+
+    delete window;
+    window = Winstructions::showInstance(routines, nullptr);
+    QVERIFY(!startupBox()->isChecked());
+    startupBox()->click();
+    QCOMPARE(routines.gAlwaysShowInstructions, true);
+  }
+
+  void resizingFollowsTheEdgeLocks() {
+    QCOMPARE(window->minimumSize(), QSize(525, 450));
+    window->resize(715, 574);
+    QCOMPARE(text()->geometry(), QRect(167, 26, 535, 298));
+    QCOMPARE(window->findChild<QWidget*>("CVinstructionDiagrams")->geometry(),
+             QRect(167, 336, 535, 195));
+    QCOMPARE(list()->geometry(), QRect(8, 26, 147, 536));
+    QCOMPARE(window->findChild<QWidget*>("PushButton1")->geometry(), QRect(620, 543, 69, 20));
+    QCOMPARE(startupBox()->geometry(), QRect(173, 542, 280, 20));
+    QCOMPARE(window->findChild<QWidget*>("StaticText1")->geometry(), QRect(10, 4, 72, 20));
+  }
+
+  void sectionsArePlainTextNamingTheProduct() {
+    const auto& topics = velmoran::helpTopics();
+    for (const auto& topic : topics) {
+      for (const char* c = topic.text; *c; ++c) QVERIFY(static_cast<unsigned char>(*c) < 128);
+      QVERIFY(!QString(topic.text).contains('~'));
+    }
+    QVERIFY(QString(topics[0].text).contains("Velmoran"));
+    QVERIFY(QString(topics[12].text).contains("Velmoran"));
+    QCOMPARE(QString(topics[12].text)
+                 .count(QRegularExpression("^[1-6]\\. ", QRegularExpression::MultilineOption)),
+             6);
+  }
+};
+
+QTEST_MAIN(WinstructionsTest)
+#include "tst_winstructions.moc"

@@ -1,0 +1,228 @@
+// The application object: menu enabling, the menu commands, saving on quit
+// and starting again from the saved game.
+#include <QAction>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "dialogs/Wcheat.h"
+#include "engine/PrefsFile.h"
+#include "shell/App.h"
+#include "shell/Menu.h"
+#include "shell/PreferencesFolder.h"
+#include "table/Wmain.h"
+
+using namespace velmoran;
+
+namespace {
+
+// Runs `act` on the next modal window that comes up (message box or sheet).
+void onNextModal(std::function<void(QWidget*)> act) {
+  auto* timer = new QTimer;
+  timer->setInterval(10);
+  QObject::connect(timer, &QTimer::timeout, [timer, act] {
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+      timer->stop();
+      timer->deleteLater();
+      act(modal);
+    }
+  });
+  timer->start();
+}
+
+void answerMessageBox(QMessageBox::StandardButton answer) {
+  onNextModal([answer](QWidget* modal) {
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    QVERIFY(box);
+    box->button(answer)->click();
+  });
+}
+
+// A quick game: no animations, no sounds, the first hand dealt face up.
+void startQuietGame(App& app) {
+  MainRoutines& r = app.routines();
+  r.setAllDefaults();
+  r.gShuffle = false;
+  r.gSound = false;
+  r.delaySpeed = 0;
+  r.newGame();
+}
+
+// Plays the first legal move from the hand; false when there is none.
+bool playFirstLegalMove(MainRoutines& r) {
+  for (int hx = firstHandColumn; hx <= lastHandColumn; ++hx) {
+    const int card = r.gPlayingGrid[hx][handRow];
+    if (!isCard(card)) continue;
+    for (int x = r.gridMinX; x <= r.gridMaxX; ++x) {
+      for (int y = r.gridMinY; y <= r.gridMaxY; ++y) {
+        if (r.legalMove(card, x, y)) return r.dropCard(card, hx, handRow, x, y) == DropResult::Played;
+      }
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+class AppTest : public QObject {
+  Q_OBJECT
+
+  QTemporaryDir config_;
+
+  QAction* item(App& app, const char* name) { return app.menu().item(QLatin1String(name)); }
+
+ private slots:
+  void initTestCase() {
+    QVERIFY(config_.isValid());
+    qputenv("XDG_CONFIG_HOME", config_.path().toLocal8Bit());
+  }
+
+  void enablingFollowsTheGame() {
+    App app;
+    app.routines().setAllDefaults();
+    app.enableMenuItems();
+    for (const char* name : {"GameNewGame", "GameStatistics", "GameGameSettings",
+                             "HelpInstructions", "AppleAbout", "SettingsSound", "FileQuit"}) {
+      QVERIFY2(item(app, name)->isEnabled(), name);
+    }
+    for (const char* name : {"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditClear"}) {
+      QVERIFY2(!item(app, name)->isEnabled(), name);
+    }
+
+    startQuietGame(app);
+    QVERIFY(playFirstLegalMove(app.routines()));
+    app.enableMenuItems();
+    QVERIFY(item(app, "EditUndo")->isEnabled());
+
+    QVERIFY(!app.EditUndo_Action());
+    QCOMPARE(app.routines().moveNumber, 0);
+    app.enableMenuItems();
+    QVERIFY(!item(app, "EditUndo")->isEnabled());
+
+    QVERIFY(playFirstLegalMove(app.routines()));
+    app.routines().victoryNoAnimation();
+    app.enableMenuItems();
+    QVERIFY(!item(app, "EditUndo")->isEnabled());
+  }
+
+  void quitIsUnavailableWhileASheetIsInFront() {
+    App app;
+    app.routines().setAllDefaults();
+    bool quitEnabledDuringSheet = true;
+    onNextModal([&](QWidget* sheet) {
+      app.enableMenuItems();
+      quitEnabledDuringSheet = item(app, "FileQuit")->isEnabled();
+      sheet->close();
+    });
+    app.GameStatistics_Action();
+    QVERIFY(!quitEnabledDuringSheet);
+    app.enableMenuItems();
+    QVERIFY(item(app, "FileQuit")->isEnabled());
+  }
+
+  void togglesFlipTheirSettingAndCheck() {
+    App app;
+    app.routines().setAllDefaults();
+    app.enableMenuItems();
+    QAction* sound = item(app, "SettingsSound");
+    QVERIFY(sound->isChecked());
+    sound->trigger();
+    QVERIFY(!app.routines().gSound);
+    app.enableMenuItems();
+    QVERIFY(!sound->isChecked());
+    sound->trigger();
+    QVERIFY(app.routines().gSound);
+
+    QAction* stats = item(app, "SettingsShowStatsAutomatically");
+    stats->trigger();
+    QVERIFY(app.routines().gShowStats);
+  }
+
+  void newGameAsksOnlyWhenSomethingIsLost() {
+    App app;
+    MainRoutines& r = app.routines();
+    startQuietGame(app);  // the first hand is dealt face up
+    r.game = 2;           // an Easy game in progress
+
+    answerMessageBox(QMessageBox::No);
+    const Board before = r.gPlayingGrid;
+    QVERIFY(app.GameNewGame_Action());
+    QVERIFY(r.gPlayingGrid == before);
+    QCOMPARE(r.stats, Statistics{});
+
+    answerMessageBox(QMessageBox::Yes);
+    QVERIFY(!app.GameNewGame_Action());
+    QCOMPARE(r.stats.easyLosses, 1);
+    QCOMPARE(r.stats.losses, 0);
+
+    // Nothing is asked with the warning off; the lost game is still counted.
+    r.gGiveUpWarning = false;
+    QVERIFY(!app.GameNewGame_Action());
+    QCOMPARE(r.stats.easyLosses, 2);
+  }
+
+  void undoAcrossADealAsksFirst_data() {
+    QTest::addColumn<bool>("cheat");
+    QTest::newRow("cheat") << true;
+    QTest::newRow("don't cheat") << false;
+  }
+
+  void undoAcrossADealAsksFirst() {
+    QFETCH(bool, cheat);
+    App app;
+    MainRoutines& r = app.routines();
+    startQuietGame(app);
+    QVERIFY(playFirstLegalMove(r));
+    // A deal began after the move: undoing it takes dealt cards back.
+    r.gCheatDeckPtr = r.undoGrid[r.moveNumber][gapColumn][2];
+
+    onNextModal([cheat](QWidget* sheet) {
+      auto* warning = qobject_cast<Wcheat*>(sheet);
+      QVERIFY(warning);
+      (cheat ? warning->PBcheat : warning->PBdontCheat)->click();
+    });
+    QCOMPARE(app.EditUndo_Action(), !cheat);
+    QCOMPARE(r.gCheated, cheat);
+    QCOMPARE(r.moveNumber, cheat ? 0 : 1);
+  }
+
+  void quitSavesAndTheNextStartRestoresTheGame() {
+    Board saved{};
+    {
+      App app;
+      startQuietGame(app);
+      QVERIFY(playFirstLegalMove(app.routines()));
+      saved = app.routines().gPlayingGrid;
+      app.FileQuit_Action();
+    }
+    App app;
+    QVERIFY(app.open());
+    QVERIFY(app.routines().gPlayingGrid == saved);
+    QCOMPARE(app.routines().moveNumber, 1);
+    // The window shows the restored board before it is first seen.
+    QCOMPARE(app.wmain().windowSurface(), app.wmain().offscreenPict());
+    QApplication::closeAllWindows();
+  }
+
+  void closingTheMainWindowSavesLikeQuit() {
+    QFile::remove(QString::fromStdString((preferencesFolder() / prefsFileName).string()));
+    {
+      App app;
+      startQuietGame(app);
+      QVERIFY(playFirstLegalMove(app.routines()));
+      app.wmain().show();
+      app.wmain().close();
+    }
+    App app;
+    QVERIFY(app.open());
+    QCOMPARE(app.routines().moveNumber, 1);
+    QApplication::closeAllWindows();
+  }
+};
+
+QTEST_MAIN(AppTest)
+#include "AppTest.moc"
