@@ -15,7 +15,7 @@ using std::numbers::pi;
 
 QRgb mix(QRgb a, QRgb b, qreal t) {
   t = std::clamp(t, 0.0, 1.0);
-  auto channel = [t](int x, int y) { return static_cast<int>(std::lround(x + (y - x) * t)); };
+  auto channel = [t](int x, int y) { return static_cast<int>(x + (y - x) * t + 0.5); };
   return qRgb(channel(qRed(a), qRed(b)), channel(qGreen(a), qGreen(b)),
               channel(qBlue(a), qBlue(b)));
 }
@@ -57,7 +57,8 @@ std::function<QRgb(qreal, qreal)> shimmer(QRgb dark, QRgb base, QRgb light, Rng&
   const qreal k1 = rng.between(10, 13), k2 = rng.between(5, 7), phase = rng.between(0, 6);
   return [=](qreal x, qreal y) {
     const qreal fold = std::sin(k1 * (x + 0.55 * y) + 0.8 * std::sin(k2 * y + phase));
-    const qreal sheen = std::pow(0.5 + 0.5 * fold, 3.0);
+    const qreal rise = 0.5 + 0.5 * fold;
+    const qreal sheen = rise * rise * rise;
     const qreal shade = 0.5 + 0.5 * std::sin(2.2 * (x - y) + phase);
     return mix(mix(dark, base, shade), light, sheen * 0.8);
   };
@@ -65,13 +66,21 @@ std::function<QRgb(qreal, qreal)> shimmer(QRgb dark, QRgb base, QRgb light, Rng&
 
 }  // namespace
 
-void paintField(QPainter& p, const QRectF& area, const std::function<QRgb(qreal, qreal)>& colour) {
+void paintField(QPainter& p, const QRectF& area, const std::function<QRgb(qreal, qreal)>& colour,
+                int step) {
   const QRect pixels = area.toAlignedRect();
-  QImage field(pixels.size(), QImage::Format_RGB32);
+  QImage field((pixels.width() + step - 1) / step, (pixels.height() + step - 1) / step,
+               QImage::Format_RGB32);
   const qreal unit = area.width();
   for (int y = 0; y < field.height(); ++y) {
     auto* line = reinterpret_cast<QRgb*>(field.scanLine(y));
-    for (int x = 0; x < field.width(); ++x) line[x] = colour((x + 0.5) / unit, (y + 0.5) / unit);
+    for (int x = 0; x < field.width(); ++x) {
+      line[x] = colour((x + 0.5) * step / unit, (y + 0.5) * step / unit);
+    }
+  }
+  if (step > 1) {
+    field = field.scaled(field.width() * step, field.height() * step, Qt::IgnoreAspectRatio,
+                         Qt::SmoothTransformation);
   }
   p.drawImage(pixels.topLeft(), field);
 }
@@ -110,21 +119,25 @@ void psychedelic(QPainter& p, const QRectF& a, Rng&) {
 
 void fractal1(QPainter& p, const QRectF& a, Rng&) {
   const qreal height = a.height() / a.width();
-  paintField(p, a, [height](qreal x, qreal y) {
-    // The whole set, standing upright.
-    const std::complex<double> c(0.55 - y / height * 2.75, (x - 0.5) * 2.1);
-    const qreal n = escapeTime(0.0, c, 80);
-    if (n < 0) return qRgb(10, 10, 40);
-    return palette({qRgb(20, 30, 110), qRgb(60, 150, 230), qRgb(250, 240, 200), qRgb(240, 150, 30)},
-                   std::sqrt(n / 30.0));
-  });
+  paintField(
+      p, a,
+      [height](qreal x, qreal y) {
+        // The whole set, standing upright.
+        const std::complex<double> c(0.55 - y / height * 2.75, (x - 0.5) * 2.1);
+        const qreal n = escapeTime(0.0, c, 50);
+        if (n < 0) return qRgb(10, 10, 40);
+        return palette(
+            {qRgb(20, 30, 110), qRgb(60, 150, 230), qRgb(250, 240, 200), qRgb(240, 150, 30)},
+            std::sqrt(n / 30.0));
+      },
+      1);
 }
 
 void fractal2(QPainter& p, const QRectF& a, Rng&) {
   const qreal height = a.height() / a.width();
   paintField(p, a, [height](qreal x, qreal y) {
     const std::complex<double> z((y / height - 0.5) * 2.6, (x - 0.5) * 1.85);
-    const qreal n = escapeTime(z, {-0.8, 0.156}, 60);
+    const qreal n = escapeTime(z, {-0.8, 0.156}, 50);
     if (n < 0) return qRgb(20, 0, 40);
     return palette({qRgb(60, 10, 100), qRgb(170, 60, 200), qRgb(80, 230, 210), qRgb(255, 250, 220)},
                    std::sqrt(n / 40.0));
@@ -132,27 +145,30 @@ void fractal2(QPainter& p, const QRectF& a, Rng&) {
 }
 
 void redShimmer(QPainter& p, const QRectF& a, Rng& rng) {
-  paintField(p, a, shimmer(qRgb(70, 0, 10), qRgb(190, 20, 40), qRgb(255, 190, 170), rng));
+  paintField(p, a, shimmer(qRgb(70, 0, 10), qRgb(190, 20, 40), qRgb(255, 190, 170), rng), 3);
 }
 
 void greenShimmer(QPainter& p, const QRectF& a, Rng& rng) {
-  paintField(p, a, shimmer(qRgb(0, 50, 20), qRgb(20, 150, 70), qRgb(200, 255, 200), rng));
+  paintField(p, a, shimmer(qRgb(0, 50, 20), qRgb(20, 150, 70), qRgb(200, 255, 200), rng), 3);
 }
 
 void purpleShimmer(QPainter& p, const QRectF& a, Rng& rng) {
-  paintField(p, a, shimmer(qRgb(40, 0, 60), qRgb(120, 40, 170), qRgb(240, 200, 255), rng));
+  paintField(p, a, shimmer(qRgb(40, 0, 60), qRgb(120, 40, 170), qRgb(240, 200, 255), rng), 3);
 }
 
 void vortex(QPainter& p, const QRectF& a, Rng&) {
   const qreal cy = a.height() / a.width() / 2;
-  paintField(p, a, [cy](qreal x, qreal y) {
-    const qreal dx = x - 0.5, dy = y - cy;
-    const qreal r = std::hypot(dx, dy) + 1e-6;
-    const qreal arms = std::sin(4 * std::atan2(dy, dx) + 7 * std::log(r));
-    const qreal depth = std::clamp(r * 2.2, 0.0, 1.0);
-    const QRgb swirl = mix(qRgb(6, 20, 70), qRgb(80, 200, 255), 0.5 + 0.5 * arms);
-    return mix(qRgb(0, 0, 10), swirl, std::sqrt(depth));
-  });
+  paintField(
+      p, a,
+      [cy](qreal x, qreal y) {
+        const qreal dx = x - 0.5, dy = y - cy;
+        const qreal r = std::hypot(dx, dy) + 1e-6;
+        const qreal arms = std::sin(4 * std::atan2(dy, dx) + 7 * std::log(r));
+        const qreal depth = std::clamp(r * 2.2, 0.0, 1.0);
+        const QRgb swirl = mix(qRgb(6, 20, 70), qRgb(80, 200, 255), 0.5 + 0.5 * arms);
+        return mix(qRgb(0, 0, 10), swirl, std::sqrt(depth));
+      },
+      3);
 }
 
 }  // namespace velmoran::art::backs

@@ -1,6 +1,7 @@
 #include "BackPainter.h"
 
 #include <array>
+#include <future>
 
 #include "BackDesigns.h"
 #include "CardBacks.h"
@@ -46,25 +47,49 @@ void paintCardBack(QPainter& p, const QRectF& rect, int design) {
   paintCardBlank(p, rect);
   const qreal margin = std::max(2.0, std::round(rect.width() * 0.07));
   const QRectF area = rect.adjusted(margin, margin, -margin, -margin);
+  // The design is drawn unclipped on a layer of its own and clipped to the
+  // rounded edge once: clipping every stroke of a pattern is slow.
+  QImage layer(area.toAlignedRect().size(), QImage::Format_ARGB32_Premultiplied);
+  layer.fill(Qt::white);
+  {
+    QPainter lp(&layer);
+    lp.setRenderHint(QPainter::Antialiasing);
+    backs::Rng rng(static_cast<std::uint32_t>(design) * 7919u + 17u);
+    designs[static_cast<size_t>(design - 1)](lp, QRectF(QPointF(0, 0), area.size()), rng);
+  }
   p.save();
-  p.setClipPath(cardOutline(area), Qt::IntersectClip);
   p.setRenderHint(QPainter::Antialiasing);
-  backs::Rng rng(static_cast<std::uint32_t>(design) * 7919u + 17u);
-  designs[static_cast<size_t>(design - 1)](p, area, rng);
+  p.setPen(Qt::NoPen);
+  QBrush brush(layer);
+  brush.setTransform(QTransform::fromTranslate(area.left(), area.top()));
+  p.setBrush(brush);
+  p.drawPath(cardOutline(area));
   p.restore();
 }
 
 QImage drawBacksSheet(int cardWidth) {
   const int w = cardWidth;
   const int h = cardHeightFor(w);
+  // The four rows are drawn at once on separate threads, each into a picture
+  // of its own: the designs share nothing, and the sheet is drawn while the
+  // player resizes the window.
+  auto drawRow = [w, h](int row) {
+    QImage strip(8 * w, h, QImage::Format_ARGB32_Premultiplied);
+    strip.fill(Qt::transparent);
+    QPainter p(&strip);
+    for (int column = 0; column < 8; ++column) {
+      paintCardBack(p, QRectF(column * w, 0, w, h), designAt(column, row));
+    }
+    return strip;
+  };
+  std::array<std::future<QImage>, 4> rows;
+  for (int row = 0; row < 4; ++row)
+    rows[static_cast<size_t>(row)] = std::async(std::launch::async, drawRow, row);
   QImage sheet(8 * w, 4 * h, QImage::Format_ARGB32_Premultiplied);
   sheet.fill(Qt::transparent);
   QPainter p(&sheet);
-  for (int row = 0; row < 4; ++row) {
-    for (int column = 0; column < 8; ++column) {
-      paintCardBack(p, QRectF(column * w, row * h, w, h), designAt(column, row));
-    }
-  }
+  p.setCompositionMode(QPainter::CompositionMode_Source);
+  for (int row = 0; row < 4; ++row) p.drawImage(0, row * h, rows[static_cast<size_t>(row)].get());
   return sheet;
 }
 

@@ -10,27 +10,34 @@ namespace velmoran::art::backs {
 namespace {
 
 // A fine diagonal lattice inside a double frame, in one colour on white.
+// The lattice repeats every `step` pixels both ways, so one tile of it is
+// drawn and laid like wallpaper.
 void lattice(QPainter& p, const QRectF& a, const QColor& ink) {
   const qreal w = a.width();
-  p.fillRect(a, ink);
-  p.setPen(QPen(QColor(255, 255, 255, 150), std::max(0.7, w * 0.018)));
-  const qreal step = w * 0.105;
-  for (qreal d = -a.height(); d < a.width() + a.height(); d += step) {
-    p.drawLine(QPointF(a.left() + d, a.top()), QPointF(a.left() + d + a.height(), a.bottom()));
-    p.drawLine(QPointF(a.left() + d, a.bottom()), QPointF(a.left() + d + a.height(), a.top()));
-  }
-  // Small diamonds where the lines cross make the lattice read as lace.
-  p.setPen(Qt::NoPen);
-  p.setBrush(QColor(255, 255, 255, 190));
-  const qreal dot = w * 0.025;
-  for (qreal y = 0; y <= a.height() + step; y += step / 2) {
-    const bool odd = std::lround(y / (step / 2)) % 2 == 1;
-    for (qreal x = odd ? step / 2 : 0; x <= a.width() + step; x += step) {
-      const QPointF c(a.left() + x, a.top() + y);
-      p.drawPolygon(QPolygonF(
+  const int step = std::max(4, static_cast<int>(std::lround(w * 0.105)));
+  QImage tile(step, step, QImage::Format_ARGB32_Premultiplied);
+  tile.fill(ink);
+  {
+    QPainter t(&tile);
+    t.setRenderHint(QPainter::Antialiasing);
+    t.setPen(QPen(QColor(255, 255, 255, 150), std::max(0.7, w * 0.018)));
+    for (int k = -1; k <= 2; ++k) {
+      t.drawLine(QPointF(k * step - step, -step), QPointF(k * step + step, step * 2.0 - step));
+      t.drawLine(QPointF(k * step + step, -step), QPointF(k * step - step, step * 2.0 - step));
+    }
+    // Small diamonds where the lines cross make the lattice read as lace.
+    t.setPen(Qt::NoPen);
+    t.setBrush(QColor(255, 255, 255, 190));
+    const qreal dot = std::max(0.8, w * 0.025);
+    for (QPointF c : {QPointF(0, 0), QPointF(step, 0), QPointF(0, step), QPointF(step, step),
+                      QPointF(step / 2.0, step / 2.0)}) {
+      t.drawPolygon(QPolygonF(
           {c + QPointF(0, -dot), c + QPointF(dot, 0), c + QPointF(0, dot), c + QPointF(-dot, 0)}));
     }
   }
+  QBrush wallpaper(tile);
+  wallpaper.setTransform(QTransform::fromTranslate(a.left(), a.top()));
+  p.fillRect(a, wallpaper);
   p.setBrush(Qt::NoBrush);
   p.setPen(QPen(Qt::white, std::max(1.0, w * 0.03)));
   p.drawRect(a.adjusted(w * 0.07, w * 0.07, -w * 0.07, -w * 0.07));
@@ -153,18 +160,15 @@ void stone(QPainter& p, const QRectF& a, Rng& rng) {
   p.fillRect(a, base);
   // Granite: flecks of dark, light and pink grain.
   const qreal w = a.width();
-  const int flecks = static_cast<int>(a.width() * a.height() / 9);
+  const int flecks = static_cast<int>(a.width() * a.height() / 12);
+  const QColor grain[] = {QColor(40, 38, 36, 200), QColor(230, 226, 220, 170),
+                          QColor(180, 130, 120, 150), QColor(80, 78, 76, 160)};
   p.setPen(Qt::NoPen);
   for (int i = 0; i < flecks; ++i) {
-    const int kind = rng.below(4);
-    const QColor c = kind == 0   ? QColor(40, 38, 36, 200)
-                     : kind == 1 ? QColor(230, 226, 220, 170)
-                     : kind == 2 ? QColor(180, 130, 120, 150)
-                                 : QColor(80, 78, 76, 160);
-    p.setBrush(c);
+    p.setBrush(grain[rng.below(4)]);
     const qreal r = w * rng.between(0.006, 0.022);
-    p.drawEllipse(QPointF(a.left() + rng.unit() * a.width(), a.top() + rng.unit() * a.height()), r,
-                  r * rng.between(0.6, 1.2));
+    const QPointF at(a.left() + rng.unit() * a.width(), a.top() + rng.unit() * a.height());
+    p.drawEllipse(at, r, r * rng.between(0.6, 1.2));
   }
   // A couple of pale veins.
   p.setBrush(Qt::NoBrush);

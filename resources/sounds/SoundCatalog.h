@@ -9,7 +9,7 @@
 // Entries follow the order of velmoran::Sound.
 namespace velmoran::sounds {
 
-struct SoundSpec {
+struct SoundEntry {
   std::string_view name;
   int number;
   int milliseconds;
@@ -18,7 +18,7 @@ struct SoundSpec {
 
 inline constexpr int sampleRate = 44100;
 
-inline constexpr std::array<SoundSpec, 11> catalog{{
+inline constexpr std::array<SoundEntry, 11> catalog{{
     {"SNDslap", 168, 150, false},
     {"SNDbump", 169, 120, false},
     {"SNDfanfare", 170, 2500, false},
@@ -32,6 +32,6 @@ inline constexpr std::array<SoundSpec, 11> catalog{{
     {"SNDflickslap", 178, 260, false},
 }};
 
-constexpr int sampleCount(const SoundSpec& s) { return sampleRate * s.milliseconds / 1000; }
+constexpr int sampleCount(const SoundEntry& s) { return sampleRate * s.milliseconds / 1000; }
 
 }  // namespace velmoran::sounds

@@ -17,13 +17,13 @@ int main(int argc, char** argv) {
   }
   const std::filesystem::path folder(argv[1]);
   std::filesystem::create_directories(folder);
-  for (const SoundSpec& spec : catalog) {
-    Samples samples = synthesize(spec.name, sampleCount(spec), sampleRate);
-    normalise(samples, spec.loops ? 0.5f : 0.8f);
+  for (const SoundEntry& entry : catalog) {
+    Samples samples = synthesize(entry.name, sampleCount(entry), sampleRate);
+    normalise(samples, entry.loops ? 0.5f : 0.8f);
     // Loops are made to join end to start; the others rise from and fall to
     // silence so that they never click.
-    if (!spec.loops) fadeEdges(samples, sampleRate, 1.0, 6.0);
-    const std::string path = (folder / (std::string(spec.name) + ".wav")).string();
+    if (!entry.loops) fadeEdges(samples, sampleRate, 1.0, 6.0);
+    const std::string path = (folder / (std::string(entry.name) + ".wav")).string();
     if (!writeWav(path, samples, sampleRate)) {
       std::fprintf(stderr, "cannot write %s\n", path.c_str());
       return 1;

@@ -16,7 +16,7 @@ namespace {
 // audio device starts a little after play() returns.
 constexpr std::chrono::milliseconds endMargin{60};
 
-const sounds::SoundSpec& specOf(Sound sound) {
+const sounds::SoundEntry& entryOf(Sound sound) {
   return sounds::catalog[static_cast<size_t>(sound) % sounds::catalog.size()];
 }
 
@@ -48,7 +48,7 @@ namespace {
 QSoundEffect* loadedEffect(QObject* owner, QSoundEffect*& effect, Sound sound) {
   if (!effect) {
     effect = new QSoundEffect(owner);
-    effect->setSource(QUrl(QStringLiteral("qrc") + sounds::soundFile(specOf(sound).name)));
+    effect->setSource(QUrl(QStringLiteral("qrc") + sounds::soundFile(entryOf(sound).name)));
   }
   return effect;
 }
@@ -90,9 +90,9 @@ bool SoundBank::isPlaying(Sound sound) const {
 }
 
 std::chrono::milliseconds SoundBank::duration(Sound sound) const {
-  return std::chrono::milliseconds(specOf(sound).milliseconds);
+  return std::chrono::milliseconds(entryOf(sound).milliseconds);
 }
 
-int SoundBank::soundNumber(Sound sound) const { return specOf(sound).number; }
+int SoundBank::soundNumber(Sound sound) const { return entryOf(sound).number; }
 
 }  // namespace velmoran::assets

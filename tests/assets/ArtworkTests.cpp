@@ -1,0 +1,159 @@
+#include <QPainter>
+#include <QtTest>
+#include <vector>
+
+#include "Artwork.h"
+#include "CardPainter.h"
+#include "HelpDiagrams.h"
+#include "Labels.h"
+#include "Panels.h"
+
+using namespace velmoran::art;
+
+namespace {
+
+QImage face(int card, int w) {
+  QImage image(w, cardHeightFor(w), QImage::Format_ARGB32);
+  image.fill(Qt::transparent);
+  QPainter p(&image);
+  paintCardFace(p, QRectF(0, 0, w, cardHeightFor(w)), card);
+  return image;
+}
+
+// Separate blots of ink (dark or red) inside the columns between the two
+// corner indexes: the pips of a number card.
+int inkBlots(const QImage& card) {
+  const int left = qRound(card.width() * 0.24), right = qRound(card.width() * 0.76);
+  // The card's grey edge is left out: two rows at the top and the bottom.
+  const int width = right - left, height = card.height() - 4;
+  auto ink = [&](int x, int y) {
+    const QColor c = card.pixelColor(left + x, y + 2);
+    return c.alpha() == 255 && c.lightness() < 150;
+  };
+  std::vector<char> seen(static_cast<size_t>(width * height), 0);
+  int blots = 0;
+  for (int y0 = 0; y0 < height; ++y0) {
+    for (int x0 = 0; x0 < width; ++x0) {
+      if (seen[static_cast<size_t>(y0 * width + x0)] || !ink(x0, y0)) continue;
+      ++blots;
+      std::vector<QPoint> todo{{x0, y0}};
+      seen[static_cast<size_t>(y0 * width + x0)] = 1;
+      while (!todo.empty()) {
+        const QPoint p = todo.back();
+        todo.pop_back();
+        for (QPoint n : {p + QPoint(1, 0), p - QPoint(1, 0), p + QPoint(0, 1), p - QPoint(0, 1)}) {
+          if (n.x() < 0 || n.y() < 0 || n.x() >= width || n.y() >= height) continue;
+          auto& mark = seen[static_cast<size_t>(n.y() * width + n.x())];
+          if (!mark && ink(n.x(), n.y())) {
+            mark = 1;
+            todo.push_back(n);
+          }
+        }
+      }
+    }
+  }
+  return blots;
+}
+
+}  // namespace
+
+class ArtworkTests : public QObject {
+  Q_OBJECT
+
+ private slots:
+  // A two shows two pips, a ten ten: the classic layouts, in every suit.
+  void numberCardsShowAsManyPipsAsTheirRank() {
+    for (int w : {60, 90}) {
+      for (int suit = 0; suit < 4; ++suit) {
+        // (The ace of spades wears a ring that these columns cut in two.)
+        for (int rank = suit == 3 ? 2 : 1; rank <= 10; ++rank) {
+          QCOMPARE(inkBlots(face(suit * 13 + rank, w)), rank);
+        }
+      }
+    }
+  }
+
+  // Court cards carry a coloured picture, not just a letter.
+  void courtCardsShowAFigure() {
+    for (int card : {11, 12, 13, 24, 25, 26, 37, 38, 39, 50, 51, 52}) {
+      const QImage c = face(card, 40);
+      int coloured = 0;
+      for (int y = 0; y < c.height(); ++y) {
+        for (int x = 0; x < c.width(); ++x) {
+          if (QColor(c.pixel(x, y)).hsvSaturation() > 100) ++coloured;
+        }
+      }
+      QVERIFY2(coloured > c.width() * c.height() / 8, qPrintable(QString::number(coloured)));
+    }
+    QVERIFY(face(11, 60) != face(12, 60));
+    QVERIFY(face(12, 60) != face(13, 60));
+  }
+
+  void codesOutsideTheDeckPaintNothing() {
+    for (int code : {0, 53, 200, -1}) {
+      const QImage c = face(code, 40);
+      QCOMPARE(qAlpha(c.pixel(20, 28)), 0);
+    }
+  }
+
+  // Laid out by the board's formulas, the logo, the hand label and the books
+  // label stay inside the panel beside the grid and never overlap.
+  void labelsFitTheirPlacesOnTheBoard() {
+    for (int w = 40; w <= 90; w += 5) {
+      const int h = cardHeightFor(w);
+      const int gridWidth = 18 * w + 19;
+      const int panelLeft = 12 * w + 13;
+      const QImage logo = drawLogoLabel(4 * w), books = drawBooksLabel(4 * w),
+                   hand = drawHandLabel(4 * w);
+      const QRect logoAt(static_cast<int>(gridWidth - w / 2.0 - logo.width()), h / 5, logo.width(),
+                         logo.height());
+      const QRect handAt(gridWidth - w - hand.width(), 4 * (h + 1) - hand.height(), hand.width(),
+                         hand.height());
+      const QRect booksAt(gridWidth - w - books.width(), 6 * (h + 1) - books.height(),
+                          books.width(), books.height());
+      for (const QRect& r : {logoAt, handAt, booksAt}) QVERIFY(r.left() >= panelLeft);
+      QVERIFY(!logoAt.intersects(handAt));
+      // The books label sits in the rows above the books area, below the hand row.
+      QVERIFY(booksAt.top() > 5 * (h + 1));
+    }
+  }
+
+  // The about box keeps the place of its version text, links and buttons
+  // plain, so that they can be read on it.
+  void aboutBoxLeavesRoomForItsText() {
+    const QImage box = drawAboutBox();
+    const QRect textArea(183, 87, 303, 75);
+    int lightest = 255, darkest = 0;
+    for (int y = textArea.top(); y <= textArea.bottom(); ++y) {
+      for (int x = textArea.left(); x <= textArea.right(); ++x) {
+        const int l = QColor(box.pixel(x, y)).lightness();
+        lightest = std::min(lightest, l);
+        darkest = std::max(darkest, l);
+      }
+    }
+    QVERIFY(lightest > 200);
+    QVERIFY(darkest - lightest < 40);
+  }
+
+  void iconIsTransparentAroundItsCards() {
+    const QImage icon = drawIcon();
+    QCOMPARE(qAlpha(icon.pixel(0, 0)), 0);
+    QCOMPARE(qAlpha(icon.pixel(45, 0)), 0);
+    QCOMPARE(qAlpha(icon.pixel(23, 30)), 255);
+  }
+
+  void picturesAreDrawnByName() {
+    QCOMPARE(drawPicture("deck55").size(), QSize(13 * 55, 4 * 77));
+    QCOMPARE(drawPicture("victory500").width(), 500);
+    QVERIFY(drawPicture("deck").isNull());
+    QVERIFY(drawPicture("deck5x").isNull());
+    QVERIFY(drawPicture("logo-40").isNull());
+    QVERIFY(drawHelpDiagram("PXundo").isNull());
+    // The same name draws the same picture every time.
+    QCOMPARE(drawPicture("backs40"), drawPicture("backs40"));
+    QCOMPARE(drawPicture("PXconflict"), drawPicture("PXconflict"));
+  }
+};
+
+QTEST_MAIN(ArtworkTests)
+#include "ArtworkTests.moc"

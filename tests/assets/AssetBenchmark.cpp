@@ -1,0 +1,35 @@
+// How long drawing the pictures of one card size takes: the window draws
+// them the first time it takes a size, while the player resizes it.
+#include <QtTest>
+
+#include "Artwork.h"
+
+class AssetBenchmark : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void drawOneFamilyMember_data() {
+    QTest::addColumn<QString>("name");
+    for (const char* name : {"deck90", "backs90", "logo360", "books360", "hand360", "victory900"}) {
+      QTest::newRow(name) << QString::fromLatin1(name);
+    }
+  }
+
+  void drawOneFamilyMember() {
+    QFETCH(QString, name);
+    const std::string n = name.toStdString();
+    QBENCHMARK { QVERIFY(!velmoran::art::drawPicture(n).isNull()); }
+  }
+
+  void drawAllSixAtTheLargestSize() {
+    QBENCHMARK {
+      for (const char* name :
+           {"deck90", "backs90", "logo360", "books360", "hand360", "victory900"}) {
+        QVERIFY(!velmoran::art::drawPicture(name).isNull());
+      }
+    }
+  }
+};
+
+QTEST_MAIN(AssetBenchmark)
+#include "AssetBenchmark.moc"
