@@ -159,7 +159,7 @@ void App::showSplash() {
 void App::preloadSoundsAndImages() {
   // Loading is enough: nothing is heard at start-up.
   assets::SoundBank& bank = assets::SoundBank::instance();
-  for (int i = 0; i < soundCount; ++i) bank.duration(static_cast<Sound>(i));
+  for (int i = 0; i < soundCount; ++i) bank.preload(static_cast<Sound>(i));
 }
 
 bool App::GameGameSettings_Action() {

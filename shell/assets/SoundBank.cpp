@@ -55,6 +55,11 @@ QSoundEffect* loadedEffect(QObject* owner, QSoundEffect*& effect, Sound sound) {
 
 }  // namespace
 
+void SoundBank::preload(Sound sound) {
+  auto& voice = d->voices[static_cast<size_t>(sound) % d->voices.size()];
+  loadedEffect(this, voice.effect, sound);
+}
+
 void SoundBank::play(Sound sound) {
   auto& voice = d->voices[static_cast<size_t>(sound) % d->voices.size()];
   QSoundEffect* effect = loadedEffect(this, voice.effect, sound);

@@ -16,6 +16,8 @@ class SoundBank : public QObject {
  public:
   static SoundBank& instance();
 
+  // Loads the sound so its first play starts at once; nothing is heard.
+  void preload(Sound sound);
   void play(Sound sound);
   void playLooping(Sound sound);
   void stop(Sound sound);
