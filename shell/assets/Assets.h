@@ -30,11 +30,21 @@ int pictureNumber(std::string_view name);
 
 #include <functional>
 
+#include "PictureTable.h"
+
 namespace velmoran::assets {
+
+// One accessor per picture, named after it: deck70(), logo240(), PXicon(),
+// ... Each is picture("its name").
+#define VELMORAN_PICTURE_ACCESSOR(name, number) const QImage& name();
+VELMORAN_PICTURES(VELMORAN_PICTURE_ACCESSOR)
+#undef VELMORAN_PICTURE_ACCESSOR
 
 // Lets a later layer supply a picture that needs more than the painter
 // (a help diagram made from real windows): the maker runs instead of the
-// built-in drawing the first time the name is asked for.
+// built-in drawing the first time the name is asked for. A maker registered
+// after the picture was drawn replaces it at the next request; a name that
+// is not a picture of the game is ignored.
 void registerPicture(std::string_view name, std::function<QImage()> maker);
 
 }  // namespace velmoran::assets

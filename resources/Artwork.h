@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QImage>
+#include <string_view>
+
+namespace velmoran::art {
+
+// Draws the picture of an asset name: a family word with its size
+// ("deck70", "backs45", "logo240", "books160", "hand360", "victory650"),
+// "bluetile", "PXaboutBox", "PXicon" or a help diagram. An empty picture
+// for a name it does not know.
+QImage drawPicture(std::string_view name);
+
+}  // namespace velmoran::art
