@@ -37,15 +37,16 @@ void BoardPainter::placeCard(int drawCode, int x, int y) {
   } else if (drawCode == highlightCode) {
     drawFrame(origin, legalOuter, legalInner);
   } else if (drawCode > dimmedOffset) {
-    drawFace(drawCode - dimmedOffset, origin, pictures_.deckpict());
-    painter_.fillRect(QRect(origin, QSize(size_.width, size_.height)), black);
     drawFace(drawCode - dimmedOffset, origin, pictures_.dimdeckpict());
   } else {
     drawFace(drawCode, origin, pictures_.deckpict());
   }
 }
 
+// A card lies on black, so its rounded corners look the same wherever it
+// is drawn and drawing it again over its dimmed self restores it exactly.
 void BoardPainter::drawFace(int card, QPoint origin, const QImage& sheet) {
+  painter_.fillRect(QRect(origin, QSize(size_.width, size_.height)), black);
   painter_.drawImage(origin, sheet, pictures_.cardCell(card));
 }
 

@@ -38,6 +38,7 @@ QImage whiteLeftOut(const QImage& label) {
 // The faces at a little over half their strength: drawn over black, about
 // 47 per cent of the black shows through.
 QImage dimmed(const QImage& deck) {
+  if (deck.isNull()) return deck;
   QImage dim(deck.size(), boardFormat);
   dim.fill(Qt::transparent);
   QPainter painter(&dim);
