@@ -1,6 +1,7 @@
 // Not shipped: shows the main window over a seeded game, for screenshots
 // and timing. Usage:
-//   table_showcase [--width W] [--scene progress|book|victory] [--shots DIR] [--speed N]
+//   table_showcase [--width W] [--scene progress|book|victory|fanfare] [--shots DIR]
+//                  [--speed N]
 // "book" and "victory" make the drop that removes a book (or the last one)
 // two seconds after start, take screenshots of the screen every 100 ms
 // while it runs into DIR, print how long the drop took, and quit.
@@ -89,7 +90,7 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QCommandLineParser options;
   options.addOptions({{"width", "card width", "w", "40"},
-                      {"scene", "progress, book or victory", "scene", "progress"},
+                      {"scene", "progress, book, victory or fanfare", "scene", "progress"},
                       {"shots", "folder for screenshots", "dir"},
                       {"speed", "animation speed", "n", "40"}});
   options.process(app);
@@ -113,7 +114,7 @@ int main(int argc, char* argv[]) {
   } else {
     game.newGame();  // quietly, before the window shows
     game.clearGrid();
-    layOutBookDrop(game, scene == "victory");
+    layOutBookDrop(game, scene != "book");
   }
   game.delaySpeed = options.value("speed").toInt();
   window.setTitle(game.title());
@@ -131,7 +132,10 @@ int main(int argc, char* argv[]) {
       QElapsedTimer clock;
       clock.start();
       const BusyScope busy;
-      game.dropCard(13 + (scene == "victory" ? 12 : 1), firstHandColumn, handRow, 7, 5);
+      if (scene == "fanfare")
+        game.fanfare();  // the victory animation alone
+      else
+        game.dropCard(13 + (scene == "victory" ? 12 : 1), firstHandColumn, handRow, 7, 5);
       std::printf("drop took %lld ms; books %d, victory %d, wins %d\n",
                   static_cast<long long>(clock.elapsed()), game.gNumBooks, game.gVictory,
                   game.stats.noCheatWins);

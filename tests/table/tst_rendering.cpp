@@ -225,6 +225,24 @@ void RenderingTest::windowShowsTheBoardPicture() {
   const QImage onScreen = table.board()->grab().toImage().convertToFormat(QImage::Format_RGB32);
   QCOMPARE(onScreen.size(), table.window->offscreenPict().size());
   QCOMPARE(onScreen, table.window->offscreenPict().convertToFormat(QImage::Format_RGB32));
+
+  // An animation draws over the window only; what is drawn into the board
+  // picture meanwhile shows on the window too.
+  const CardSize cards = table.cards();
+  auto place = [&](int x, int y) {
+    return QRect(BoardPainter::placeOrigin(cards, x, y), QSize(cards.width, cards.height));
+  };
+  table.window->setDrawTarget(DrawTarget::Window);
+  table.window->placeCard(cardBackCode, 3, 3);
+  table.window->setDrawTarget(DrawTarget::Offscreen);
+  table.window->placeCard(5, 2, 2);
+  const QImage& surface = table.window->windowSurface();
+  const QImage& board = table.window->offscreenPict();
+  QCOMPARE(surface.copy(place(2, 2)), board.copy(place(2, 2)));
+  QVERIFY(surface.copy(place(3, 3)) != board.copy(place(3, 3)));
+  QCOMPARE(interior(board, place(2, 2)),
+           interior(assets::deckSheet(cards.width),
+                    QRect(4 * cards.width, 0, cards.width, cards.height)));
 }
 
 QTEST_MAIN(RenderingTest)
