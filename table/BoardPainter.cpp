@@ -9,9 +9,6 @@ namespace {
 
 const QColor black(0, 0, 0);
 const QColor inactiveFill(100, 0, 0);
-const QColor gridOuter(50, 0, 0), gridInner(127, 0, 0);
-const QColor sideOuter(50, 50, 0), sideInner(127, 127, 0);
-const QColor legalOuter(100, 100, 0), legalInner(220, 220, 0);
 
 }  // namespace
 
@@ -35,10 +32,8 @@ void BoardPainter::placeCard(int drawCode, int x, int y) {
   } else if (drawCode == emptyCode) {
     placeEmpty(origin, x, y);
   } else if (drawCode == highlightCode) {
-    drawFrame(origin, legalOuter, legalInner);
+    painter_.drawImage(origin, pictures_.legalFrame());
   } else if (drawCode > dimmedOffset) {
-    drawFace(drawCode - dimmedOffset, origin, pictures_.deckpict());
-    painter_.fillRect(QRect(origin, QSize(size_.width, size_.height)), black);
     drawFace(drawCode - dimmedOffset, origin, pictures_.dimdeckpict());
   } else {
     drawFace(drawCode, origin, pictures_.deckpict());
@@ -69,29 +64,13 @@ void BoardPainter::placeEmpty(QPoint origin, int x, int y) {
     painter_.fillRect(place, inactiveFill);
     return;
   }
-  painter_.fillRect(place, black);
-  if (x < gapColumn)
-    drawFrame(origin, gridOuter, gridInner);
-  else
-    drawFrame(origin, sideOuter, sideInner);
-}
-
-// A rounded frame three pixels wide inside the place, with a one-pixel
-// line of the lighter colour along its middle.
-void BoardPainter::drawFrame(QPoint origin, const QColor& outer, const QColor& inner) {
-  const QRectF centreLine(origin.x() + 1.5, origin.y() + 1.5, size_.width - 3, size_.height - 3);
-  painter_.save();
-  painter_.setRenderHint(QPainter::Antialiasing);
-  painter_.setBrush(Qt::NoBrush);
-  painter_.setPen(QPen(outer, 3));
-  painter_.drawRoundedRect(centreLine, 2.5, 2.5);
-  painter_.setPen(QPen(inner, 1));
-  painter_.drawRoundedRect(centreLine, 3.5, 3.5);
-  painter_.restore();
+  painter_.drawImage(origin, x < gapColumn ? pictures_.gridPlace() : pictures_.sidePlace());
 }
 
 void BoardPainter::drawBoard() {
-  painter_.fillRect(QRect(0, 0, size_.boardWidth(), size_.boardHeight()), black);
+  // Black for the lines between places; every place and the panel are
+  // drawn over it.
+  painter_.fillRect(QRect(0, 0, size_.tapestryLeft(), size_.boardHeight()), black);
   painter_.drawImage(size_.tapestryLeft(), 0, pictures_.tapestry());
   painter_.drawImage(pictures_.logoPosition(), pictures_.logoPict());
   painter_.drawImage(pictures_.booksPosition(), pictures_.booksPict());

@@ -29,7 +29,6 @@ class BoardPainter {
   void placeCardBack(QPoint origin);
   void placeEmpty(QPoint origin, int x, int y);
   void drawFace(int card, QPoint origin, const QImage& sheet);
-  void drawFrame(QPoint origin, const QColor& outer, const QColor& inner);
   void dimUnplayables();
   bool outsideActiveGrid(int x, int y) const;
 

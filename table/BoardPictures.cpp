@@ -35,15 +35,36 @@ QImage whiteLeftOut(const QImage& label) {
   return result;
 }
 
-// The faces at a little over half their strength: drawn over black, about
-// 47 per cent of the black shows through.
-QImage dimmed(const QImage& deck) {
-  QImage dim(deck.size(), boardFormat);
-  dim.fill(Qt::transparent);
-  QPainter painter(&dim);
-  painter.setOpacity(1.0 - 120.0 / 255.0);
-  painter.drawImage(0, 0, deck);
-  return dim;
+// A sheet laid on black, so that each card is an opaque rectangle: copied,
+// not blended, and the same wherever it is drawn. The dimmed faces are laid
+// at a little over half their strength, so about 47 per cent of the black
+// shows through.
+constexpr double dimmedStrength = 1.0 - 120.0 / 255.0;
+
+QImage onBlack(const QImage& sheet, double strength = 1.0) {
+  QImage laid(sheet.size(), QImage::Format_RGB32);
+  laid.fill(Qt::black);
+  if (sheet.isNull()) return laid;
+  QPainter painter(&laid);
+  painter.setOpacity(strength);
+  painter.drawImage(0, 0, sheet);
+  return laid;
+}
+
+// A rounded frame three pixels wide inside the place, with a one-pixel
+// line of the lighter colour along its middle, over a fill or over nothing.
+QImage framedPlace(CardSize size, const QColor& fill, const QColor& outer, const QColor& inner) {
+  QImage place(size.width, size.height, boardFormat);
+  place.fill(fill);
+  QPainter painter(&place);
+  painter.setRenderHint(QPainter::Antialiasing);
+  const QRectF centreLine(1.5, 1.5, size.width - 3, size.height - 3);
+  painter.setPen(QPen(outer, 3));
+  painter.drawRoundedRect(centreLine, 2.5, 2.5);
+  painter.setPen(QPen(inner, 1));
+  painter.drawRoundedRect(centreLine, 3.5, 3.5);
+  painter.end();
+  return fill.alpha() == 255 ? place.convertToFormat(QImage::Format_RGB32) : place;
 }
 
 }  // namespace
@@ -53,16 +74,21 @@ BoardPictures::BoardPictures() : tapestryPict_(makeTapestry()) {}
 void BoardPictures::setCardSize(CardSize size) {
   if (size == size_) return;
   size_ = size;
-  deckpict_ = assets::deckSheet(size.width).convertToFormat(boardFormat);
+  deckpict_ = onBlack(assets::deckSheet(size.width));
+  dimdeckpict_ = onBlack(assets::deckSheet(size.width), dimmedStrength);
   backspict_ = assets::backsSheet(size.width).convertToFormat(boardFormat);
   logoPict_ = whiteLeftOut(assets::logoLabel(size.width));
   booksPict_ = whiteLeftOut(assets::booksLabel(size.width));
   handPict_ = whiteLeftOut(assets::handLabel(size.width));
   victoryPict_ = assets::victoryBanner(size.width).convertToFormat(boardFormat);
-  dimdeckpict_ = dimmed(deckpict_);
   // The whole tapestry squeezed into the panel, once per size.
-  tapestry_ = tapestryPict_.scaled(size.tapestryWidth(), size.boardHeight(), Qt::IgnoreAspectRatio,
-                                   Qt::SmoothTransformation);
+  tapestry_ = tapestryPict_
+                  .scaled(size.tapestryWidth(), size.boardHeight(), Qt::IgnoreAspectRatio,
+                          Qt::SmoothTransformation)
+                  .convertToFormat(QImage::Format_RGB32);  // opaque: copied, not blended
+  gridPlace_ = framedPlace(size, Qt::black, QColor(50, 0, 0), QColor(127, 0, 0));
+  sidePlace_ = framedPlace(size, Qt::black, QColor(50, 50, 0), QColor(127, 127, 0));
+  legalFrame_ = framedPlace(size, Qt::transparent, QColor(100, 100, 0), QColor(220, 220, 0));
   cardbacks_.clear();
 }
 
@@ -105,7 +131,7 @@ QImage BoardPictures::fetchCardback(int n) const {
 
 const QImage& BoardPictures::cardback(int n) {
   auto found = cardbacks_.find(n);
-  if (found == cardbacks_.end()) found = cardbacks_.emplace(n, fetchCardback(n)).first;
+  if (found == cardbacks_.end()) found = cardbacks_.emplace(n, onBlack(fetchCardback(n))).first;
   return found->second;
 }
 

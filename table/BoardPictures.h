@@ -21,6 +21,7 @@ class BoardPictures {
   void setCardSize(CardSize size);
   CardSize cardSize() const { return size_; }
 
+  // The card faces, each an opaque card on black, and their dimmed copy.
   const QImage& deckpict() const { return deckpict_; }
   const QImage& dimdeckpict() const { return dimdeckpict_; }
   const QImage& backspict() const { return backspict_; }
@@ -29,6 +30,11 @@ class BoardPictures {
   const QImage& booksPict() const { return booksPict_; }
   const QImage& handPict() const { return handPict_; }
   const QImage& victoryPict() const { return victoryPict_; }
+  // An empty place of the grid, of the hand or books, and the legal-move
+  // frame that is laid over a place; made once per size.
+  const QImage& gridPlace() const { return gridPlace_; }
+  const QImage& sidePlace() const { return sidePlace_; }
+  const QImage& legalFrame() const { return legalFrame_; }
   QPoint logoPosition() const;
   QPoint booksPosition() const;
   QPoint handPosition() const;
@@ -48,6 +54,7 @@ class BoardPictures {
   QImage tapestryPict_;  // 550 x 1200, the tile repeated
   QImage deckpict_, dimdeckpict_, backspict_, tapestry_;
   QImage logoPict_, booksPict_, handPict_, victoryPict_;
+  QImage gridPlace_, sidePlace_, legalFrame_;
   std::map<int, QImage> cardbacks_;
 };
 

@@ -144,14 +144,27 @@ void Wmain::closeEvent(QCloseEvent* event) {
 
 // ---- Drawing ------------------------------------------------------------------
 
+// Drawing on the window lasts until the board is shown again. Drawing into
+// the board picture shows on the window too at its next repaint, as the
+// window shows the board picture wherever no animation has drawn over it.
 void Wmain::placeCard(int drawCode, int x, int y) {
-  QImage& picture = target_ == DrawTarget::Window ? surface_ : offscreenPict_;
-  {
+  auto drawOn = [&](QImage& picture) {
     QPainter painter(&picture);
     BoardPainter(painter, pictures_, routines_).placeCard(drawCode, x, y);
+  };
+  if (target_ == DrawTarget::Window) {
+    drawOn(surface_);
+    // Each back turned during an animation shows at once.
+    if (drawCode == cardBackCode && routines_.gShuffle) updateNow();
+    return;
   }
-  // Each back turned during an animation shows at once.
-  if (drawCode == cardBackCode && routines_.gShuffle && target_ == DrawTarget::Window) updateNow();
+  const bool showingBoard = surface_.constBits() == offscreenPict_.constBits();
+  if (showingBoard) surface_ = QImage();  // draw the shared picture once, in place
+  drawOn(offscreenPict_);
+  if (showingBoard)
+    surface_ = offscreenPict_;
+  else
+    drawOn(surface_);
 }
 
 void Wmain::setDrawTarget(DrawTarget target) { target_ = target; }

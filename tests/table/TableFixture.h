@@ -1,0 +1,104 @@
+#pragma once
+
+// A main window over a real game, with sounds and questions recorded
+// instead of played and asked, and helpers to lay out a board by hand.
+#include <QTest>
+#include <memory>
+#include <vector>
+
+#include "engine/MainRoutines.h"
+#include "table/BoardPainter.h"
+#include "table/Wmain.h"
+
+namespace velmoran::testing {
+
+// Stands in until the window exists.
+class NoTable : public TableInterface {
+ public:
+  void placeCard(int, int, int) override {}
+  void setDrawTarget(DrawTarget) override {}
+  void updateNow() override {}
+  void rebuildOffscreen() override {}
+  void processEvents() override {}
+  void wait(std::chrono::microseconds) override {}
+  bool mouseButtonDown() override { return false; }
+  void play(Sound) override {}
+  void playLooping(Sound) override {}
+  void stop(Sound) override {}
+  void waitWhilePlaying(Sound) override {}
+  bool askCheat(const std::string&) override { return false; }
+  bool askYesNo(const std::string&) override { return false; }
+  void showMessage(const std::string&) override {}
+  void beep() override {}
+  void showStatisticsSheet() override {}
+  void statisticsChanged() override {}
+  void setTitle(const std::string&) override {}
+  void enableMenuItems() override {}
+};
+
+// Sounds are written down, not played; everything else is the real window.
+class RecordingWmain : public Wmain {
+ public:
+  using Wmain::Wmain;
+  std::vector<Sound> played;
+  std::vector<Sound> looping;
+  std::vector<Sound> stopped;
+  int messages = 0;
+  void play(Sound sound) override { played.push_back(sound); }
+  void playLooping(Sound sound) override { looping.push_back(sound); }
+  void stop(Sound sound) override { stopped.push_back(sound); }
+  void waitWhilePlaying(Sound) override {}
+  void showMessage(const std::string&) override { ++messages; }
+};
+
+struct Table {
+  NoTable none;
+  SystemRandom random{7};
+  MainRoutines game{none, random};
+  std::unique_ptr<RecordingWmain> window;
+
+  // A game in progress with no animation pauses: the centre king of the
+  // first suit at (6, 5), the hand as given, the deck in order.
+  explicit Table(std::array<int, 4> hand = {12, 0, 0, 0}) {
+    game.setAllDefaults();
+    game.delaySpeed = 0;
+    window = std::make_unique<RecordingWmain>(game);
+    game.setTable(*window);
+    for (int i = 1; i <= deckSize; ++i) game.gDeck[i] = (i - 1) / 12 * 13 + (i - 1) % 12 + 1;
+    game.gDeckPtr = 9;
+    game.gCheatDeckPtr = 5;
+    game.gGameCounts = true;
+    game.gNoOrphans = true;
+    game.gPlayingGrid[6][5] = 13;
+    for (int i = 0; i < 4; ++i) game.gPlayingGrid[firstHandColumn + i][handRow] = hand[i];
+    window->show();
+    window->rebuildOffscreen();
+  }
+
+  CardSize cards() const { return window->cardSize(); }
+  // The centre of place (x, y), in the board widget's coordinates.
+  QPoint centreOf(int x, int y) const {
+    const CardSize c = cards();
+    return window->boardOrigin() + BoardPainter::placeOrigin(c, x, y) +
+           QPoint(c.width / 2, c.height / 2);
+  }
+  QWidget* board() const { return window->board(); }
+
+  void press(QPoint at, Qt::KeyboardModifiers modifiers = {}) {
+    QTest::mousePress(board(), Qt::LeftButton, modifiers, at);
+  }
+  void moveTo(QPoint at) { QTest::mouseMove(board(), at); }
+  void release(QPoint at) { QTest::mouseRelease(board(), Qt::LeftButton, {}, at); }
+  void drag(QPoint from, QPoint to) {
+    press(from);
+    moveTo((from + to) / 2);
+    moveTo(to);
+    release(to);
+  }
+  int at(int x, int y) const { return game.gPlayingGrid[x][y]; }
+  int count(Sound sound) const {
+    return static_cast<int>(std::count(window->played.begin(), window->played.end(), sound));
+  }
+};
+
+}  // namespace velmoran::testing
