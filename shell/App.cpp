@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -47,6 +48,16 @@ constexpr std::array<const char*, 5> everydayCommands{
     "GameNewGame", "GameGameSettings", "GameStatistics", "AppleAbout", "HelpInstructions"};
 
 constexpr QSize smallestScreen{800, 600};
+
+// The main window opens in the middle of the main screen.
+void placeOnMainScreen(QWidget& window) {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return;
+  const QRect room = screen->availableGeometry();
+  window.adjustSize();
+  window.move(room.x() + (room.width() - window.width()) / 2,
+              room.y() + std::max(0, (room.height() - window.height()) / 2));
+}
 
 // A window in front that asks for Quit to be unavailable while it is up.
 bool quitBlockedByFrontWindow() {
@@ -141,6 +152,7 @@ bool App::open() {
     return false;
   }
   // The restored game is on the board before the window is first seen.
+  placeOnMainScreen(*wmain_);
   wmain_->setTitle(routines_.title());
   wmain_->rebuildOffscreen();
   showSplash();
