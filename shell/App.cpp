@@ -178,7 +178,6 @@ bool App::GameGameSettings_Action() {
   Wsettings& settings = wsettings();
   settings.showCurrentValues();
   wmain_->show();
-  SuspendScope answerable;
   settings.setWindowModality(Qt::WindowModal);
   settings.exec();
   return false;
