@@ -4,7 +4,6 @@
 
 #include "BackPainter.h"
 #include "CardPainter.h"
-#include "HelpDiagrams.h"
 #include "Labels.h"
 #include "Panels.h"
 
@@ -34,7 +33,7 @@ QImage drawPicture(std::string_view name) {
   if (name == "bluetile") return drawBlueTile();
   if (name == "PXaboutBox") return drawAboutBox();
   if (name == "PXicon") return drawIcon();
-  return drawHelpDiagram(name);
+  return {};
 }
 
 }  // namespace velmoran::art

@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "dialogs/help/HelpDiagrams.h"
-#include "dialogs/help/SilentTable.h"
 #include "dialogs/help/WindowDiagrams.h"
 #include "engine/Codes.h"
 #include "engine/MainRoutines.h"
+#include "engine/NullTable.h"
 #include "table/BoardPictures.h"
 #include "table/Wmain.h"
 
@@ -72,7 +72,7 @@ class SampleBoard {
             places.height() * (h + 1) - 1};
   }
 
-  SilentTable silent_;
+  NullTable silent_;
   SystemRandom random_{1};
   MainRoutines routines_{silent_, random_};
   std::unique_ptr<Wmain> window_;

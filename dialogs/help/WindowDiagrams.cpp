@@ -9,10 +9,10 @@
 #include "dialogs/Wcheat.h"
 #include "dialogs/Wstats.h"
 #include "dialogs/help/HelpDiagrams.h"
-#include "dialogs/help/SilentTable.h"
 #include "dialogs/help/WindowDiagrams.h"
 #include "dialogs/settings/Wsettings.h"
 #include "engine/MainRoutines.h"
+#include "engine/NullTable.h"
 #include "engine/RandomSource.h"
 
 namespace velmoran {
@@ -21,7 +21,7 @@ namespace {
 
 // Game state with factory settings for windows that are only looked at.
 struct SampleGame {
-  SilentTable table;
+  NullTable table;
   SystemRandom random{1};
   MainRoutines routines{table, random};
   SampleGame() { routines.setAllDefaults(); }

@@ -11,7 +11,8 @@ namespace velmoran::assets {
 // Any picture by its asset name: "deck40" ... "deck90", "backs40" ...
 // "backs90", "logo160" ... "logo360", "books160" ..., "hand160" ...,
 // "victory400" ... "victory900", "bluetile", "PXaboutBox", "PXicon" and the
-// help diagrams "PXbooks", "PXhand", ...
+// help diagrams "PXbooks", "PXhand", ..., which are empty until the help
+// window registers their makers.
 const QImage& picture(std::string_view name);
 
 // The family members for a card width w (40, 45, ..., 90): the sheets at

@@ -1,6 +1,7 @@
 // Writes contact sheets of the game's pictures, for a person to look at:
 // the card faces and backs at the smallest and largest sizes, the labels on
-// the tapestry, the banner, the panels and the help diagrams.
+// the tapestry, the banner and the panels. (The help diagrams are made from
+// the real windows: help_shots saves those.)
 //
 //   asset_contact_sheet OUTPUT_FOLDER
 #include <QDir>
@@ -86,16 +87,5 @@ int main(int argc, char** argv) {
   QPainter(&tiles).fillRect(tiles.rect(), QBrush(picture("bluetile")));
   ok &= save(stack({tiles, picture("PXaboutBox"), picture("PXicon")}, Qt::gray), folder,
              "panels.png");
-  std::vector<QImage> diagrams;
-  for (const char* name : {"PXbooks", "PXhand", "PXshiftclick", "PXorphan", "PXcheat", "PXstats"}) {
-    diagrams.push_back(picture(name));
-  }
-  ok &= save(stack(diagrams, Qt::white), folder, "diagrams1.png");
-  diagrams.clear();
-  for (const char* name : {"PXsettingsmenu", "PXnewgameoptions", "PXcardbacksettings",
-                           "PXotheroptions", "PXconflict"}) {
-    diagrams.push_back(picture(name));
-  }
-  ok &= save(stack(diagrams, Qt::white), folder, "diagrams2.png");
   return ok ? 0 : 1;
 }

@@ -62,13 +62,6 @@ class PictureTests : public QObject {
     QCOMPARE(bluetile().size(), QSize(150, 150));
     QCOMPARE(PXaboutBox().size(), QSize(500, 170));
     QCOMPARE(PXicon().size(), QSize(46, 60));
-    for (const char* name :
-         {"PXbooks", "PXhand", "PXshiftclick", "PXorphan", "PXcheat", "PXstats", "PXsettingsmenu",
-          "PXnewgameoptions", "PXcardbacksettings", "PXotheroptions", "PXconflict"}) {
-      const QImage& diagram = picture(name);
-      QVERIFY2(!diagram.isNull(), name);
-      QVERIFY2(diagram.width() <= 435 && diagram.height() <= 195, name);
-    }
   }
 
   // Each card fills its cell exactly: its edge runs along the cell's sides
@@ -246,20 +239,27 @@ class PictureTests : public QObject {
     QVERIFY(victoryBanner(95).isNull());
   }
 
+  // The help diagrams need the real windows, which this library has not got.
+  void aHelpDiagramIsEmptyUntilItsMakerIsRegistered() {
+    QVERIFY(picture("PXstats").isNull());
+    registerPicture("PXstats", [] { return QImage(30, 15, QImage::Format_RGB32); });
+    QCOMPARE(picture("PXstats").size(), QSize(30, 15));
+  }
+
   void aRegisteredMakerWinsEvenOverADrawnPicture() {
-    const QImage& drawn = picture("PXstats");
+    const QImage& drawn = picture("bluetile");
     QVERIFY(!drawn.isNull());
     int calls = 0;
-    registerPicture("PXstats", [&calls] {
+    registerPicture("bluetile", [&calls] {
       ++calls;
       QImage grab(20, 10, QImage::Format_RGB32);
       grab.fill(Qt::green);
       return grab;
     });
-    const QImage& replaced = picture("PXstats");
+    const QImage& replaced = picture("bluetile");
     QCOMPARE(&replaced, &drawn);  // references held by callers see the new picture
     QCOMPARE(replaced.size(), QSize(20, 10));
-    picture("PXstats");
+    picture("bluetile");
     QCOMPARE(calls, 1);
   }
 

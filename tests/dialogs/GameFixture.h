@@ -3,35 +3,18 @@
 #include <functional>
 
 #include "MainRoutines.h"
+#include "NullTable.h"
 
 namespace velmoran::testing {
 
 // A table that draws, plays and asks nothing: the dialogs only need the
 // game's state (and, for the statistics, to hear when the counts change).
-class QuietTable final : public TableInterface {
+class QuietTable final : public NullTable {
  public:
-  void placeCard(int, int, int) override {}
-  void setDrawTarget(DrawTarget) override {}
-  void updateNow() override {}
-  void rebuildOffscreen() override {}
-  void processEvents() override {}
-  void wait(std::chrono::microseconds) override {}
-  bool mouseButtonDown() override { return false; }
-  void play(Sound) override {}
-  void playLooping(Sound) override {}
-  void stop(Sound) override {}
-  void waitWhilePlaying(Sound) override {}
-  bool askCheat(const std::string&) override { return false; }
-  bool askYesNo(const std::string&) override { return false; }
-  void showMessage(const std::string&) override {}
-  void beep() override {}
-  void showStatisticsSheet() override {}
+  std::function<void()> onStatisticsChanged;
   void statisticsChanged() override {
     if (onStatisticsChanged) onStatisticsChanged();
   }
-  std::function<void()> onStatisticsChanged;
-  void setTitle(const std::string&) override {}
-  void enableMenuItems() override {}
 };
 
 // A game with factory settings.

@@ -6,13 +6,6 @@
 namespace velmoran::testing {
 namespace {
 
-bool samePlaces(const Board& a, const Board& b) {
-  for (int x = 1; x < boardColumns; ++x)
-    for (int y = 1; y < boardRows; ++y)
-      if (x != gapColumn && a[x][y] != b[x][y]) return false;
-  return true;
-}
-
 // Every card is somewhere exactly once: on the grid, in the hand, still in
 // the deck, or in a book.
 void expectAllCardsAccountedFor(const MainRoutines& g) {
@@ -36,16 +29,7 @@ void expectAllCardsAccountedFor(const MainRoutines& g) {
   ASSERT_EQ(books, g.gNumBooks);
 }
 
-class PlayThroughTest : public EngineTest {
- protected:
-  std::vector<std::pair<int, int>> legalPlaces(int card) const {
-    std::vector<std::pair<int, int>> places;
-    for (int x = g.gridMinX; x <= g.gridMaxX; ++x)
-      for (int y = g.gridMinY; y <= g.gridMaxY; ++y)
-        if (g.legalMove(card, x, y)) places.push_back({x, y});
-    return places;
-  }
-};
+using PlayThroughTest = EngineTest;
 
 // A random player presses, drags, deals and undoes through the same calls
 // the table window makes, with every setting mixed.
@@ -83,7 +67,7 @@ TEST_F(PlayThroughTest, RandomPlayKeepsEveryCardAndUndoRestoresTheBoard) {
       if (outcome == PressOutcome::DealOnRelease) m.deal();
       if (outcome != PressOutcome::PickUp) continue;
       const int card = m.gPlayingGrid[x][y];
-      const auto places = legalPlaces(card);
+      const auto places = legalPlaces(m, card);
       std::pair<int, int> to{static_cast<int>(rng() % 19), static_cast<int>(rng() % 11)};
       if (!places.empty() && chance(85)) to = places[rng() % places.size()];
       const Board before = m.gPlayingGrid;

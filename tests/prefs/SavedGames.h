@@ -2,15 +2,23 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "MainRoutines.h"
 #include "NullTable.h"
 
 namespace velmoran::testing {
 
-// A fresh game object on its own null table, factory settings set.
+// A table that draws and plays nothing and keeps the messages it was asked to show.
+class MessageTable final : public NullTable {
+ public:
+  std::vector<std::string> messages;
+  void showMessage(const std::string& text) override { messages.push_back(text); }
+};
+
+// A fresh game object on its own table, factory settings set.
 struct Fixture {
-  NullTable table;
+  MessageTable table;
   SystemRandom random{1};
   MainRoutines routines{table, random};
   Fixture() { routines.setAllDefaults(); }

@@ -7,34 +7,11 @@
 #include <vector>
 
 #include "engine/MainRoutines.h"
+#include "engine/NullTable.h"
 #include "table/BoardPainter.h"
 #include "table/Wmain.h"
 
 namespace velmoran::testing {
-
-// Stands in until the window exists.
-class NoTable : public TableInterface {
- public:
-  void placeCard(int, int, int) override {}
-  void setDrawTarget(DrawTarget) override {}
-  void updateNow() override {}
-  void rebuildOffscreen() override {}
-  void processEvents() override {}
-  void wait(std::chrono::microseconds) override {}
-  bool mouseButtonDown() override { return false; }
-  void play(Sound) override {}
-  void playLooping(Sound) override {}
-  void stop(Sound) override {}
-  void waitWhilePlaying(Sound) override {}
-  bool askCheat(const std::string&) override { return false; }
-  bool askYesNo(const std::string&) override { return false; }
-  void showMessage(const std::string&) override {}
-  void beep() override {}
-  void showStatisticsSheet() override {}
-  void statisticsChanged() override {}
-  void setTitle(const std::string&) override {}
-  void enableMenuItems() override {}
-};
 
 // Sounds are written down, not played; everything else is the real window.
 class RecordingWmain : public Wmain {
@@ -52,7 +29,7 @@ class RecordingWmain : public Wmain {
 };
 
 struct Table {
-  NoTable none;
+  NullTable none;  // stands in until the window exists
   SystemRandom random{7};
   MainRoutines game{none, random};
   std::unique_ptr<RecordingWmain> window;

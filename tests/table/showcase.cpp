@@ -95,7 +95,7 @@ int main(int argc, char* argv[]) {
                       {"speed", "animation speed", "n", "40"}});
   options.process(app);
 
-  testing::NoTable none;
+  NullTable none;
   SystemRandom random(11);
   MainRoutines game(none, random);
   game.setAllDefaults();

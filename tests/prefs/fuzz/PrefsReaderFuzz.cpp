@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "../NullTable.h"
 #include "MainRoutines.h"
+#include "NullTable.h"
 #include "PrefsFile.h"
 
 namespace {
@@ -29,7 +29,7 @@ bool runnable(const MainRoutines& r) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static velmoran::testing::NullTable table;
+  static NullTable table;
   static SystemRandom random(1);
   static MainRoutines first(table, random);
   static MainRoutines second(table, random);

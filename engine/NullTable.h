@@ -1,17 +1,15 @@
 #pragma once
 
-#include <string>
-#include <vector>
-
 #include "TableInterface.h"
 
-namespace velmoran::testing {
+namespace velmoran {
 
-// A table that draws and plays nothing and keeps the messages it was asked to show.
-class NullTable final : public TableInterface {
+// A table that shows, plays and asks nothing: the mouse button is never down
+// and every question is answered No. It stands in wherever a game needs a
+// table that nobody sees, such as the help diagrams' stand-in games; tests
+// derive from it and override only the calls they listen to.
+class NullTable : public TableInterface {
  public:
-  std::vector<std::string> messages;
-
   void placeCard(int, int, int) override {}
   void setDrawTarget(DrawTarget) override {}
   void updateNow() override {}
@@ -25,7 +23,7 @@ class NullTable final : public TableInterface {
   void waitWhilePlaying(Sound) override {}
   bool askCheat(const std::string&) override { return false; }
   bool askYesNo(const std::string&) override { return false; }
-  void showMessage(const std::string& text) override { messages.push_back(text); }
+  void showMessage(const std::string&) override {}
   void beep() override {}
   void showStatisticsSheet() override {}
   void statisticsChanged() override {}
@@ -33,4 +31,4 @@ class NullTable final : public TableInterface {
   void enableMenuItems() override {}
 };
 
-}  // namespace velmoran::testing
+}  // namespace velmoran
