@@ -1,7 +1,19 @@
 // Closing a won game, giving one up, and counting games.
+#include <limits>
+
 #include "MainRoutines.h"
 
 namespace velmoran {
+
+namespace {
+
+// A counter read from an edited file may already stand at the largest
+// number there is; it stays there rather than wrap round to a negative.
+void countOneMore(int& counter) {
+  if (counter < std::numeric_limits<int>::max()) ++counter;
+}
+
+}  // namespace
 
 void MainRoutines::victoryNoAnimation() {
   table_->stop(Sound::SNDdrumrollloop);
@@ -19,11 +31,11 @@ void MainRoutines::updateStats() {
   if (gGameCounts) {
     const bool standard = game == 1;
     if (!gVictory) {
-      ++(standard ? stats.losses : stats.easyLosses);
+      countOneMore(standard ? stats.losses : stats.easyLosses);
     } else if (!gCheated) {
-      ++(standard ? stats.noCheatWins : stats.easyNoCheatWins);
+      countOneMore(standard ? stats.noCheatWins : stats.easyNoCheatWins);
     } else {
-      ++(standard ? stats.wins : stats.easyWins);
+      countOneMore(standard ? stats.wins : stats.easyWins);
     }
     gGameCounts = false;
   }

@@ -1,3 +1,4 @@
+#include <limits>
 #include <tuple>
 
 #include "EngineFixture.h"
@@ -45,6 +46,15 @@ TEST_F(GameEndTest, EachCountedGameGrowsExactlyOneCounter) {
     EXPECT_EQ(g.stats, expected);
   }
   EXPECT_EQ(table.count("statsChanged"), 12);  // the window is refreshed every time
+}
+
+// An edited preferences file may hold the largest counter there is.
+TEST_F(GameEndTest, AFullCounterStaysFullRatherThanTurnNegative) {
+  g.stats.losses = std::numeric_limits<int>::max();
+  g.gGameCounts = true;
+  g.updateStats();
+  EXPECT_EQ(g.stats.losses, std::numeric_limits<int>::max());
+  EXPECT_FALSE(g.gGameCounts);
 }
 
 TEST_F(GameEndTest, AnimationDelayWaitsUnitsUnlessSkipped) {
