@@ -165,6 +165,11 @@ void Wmain::placeCard(int drawCode, int x, int y) {
     surface_ = offscreenPict_;
   else
     drawOn(surface_);
+  // Shown at the next turn of the event loop, such as the wait for a sound:
+  // a card put back after a refused drop is seen in its place at once.
+  const CardSize cards = cardSize();
+  board_->update(QRect(boardOrigin() + BoardPainter::placeOrigin(cards, x, y),
+                       QSize(cards.width, cards.height)));
 }
 
 void Wmain::setDrawTarget(DrawTarget target) { target_ = target; }
