@@ -105,8 +105,11 @@ void Wmain::settleSize() {
     setBoardSize(boardSize(smallestCards));
   }
   updateSizes();
-  if (!isMaximized() && !isFullScreen() && board_->size() != boardSize(cardSize())) {
-    setBoardSize(boardSize(cardSize()));
+  // Every resize ends with the window closed in on the board and centred
+  // across the screen, also when the board already fitted, as after the
+  // zoom back to the smallest board.
+  if (!isMaximized() && !isFullScreen()) {
+    if (board_->size() != boardSize(cardSize())) setBoardSize(boardSize(cardSize()));
     if (const QScreen* screen = QGuiApplication::primaryScreen())
       move((screen->geometry().width() - frameGeometry().width()) / 2, y());
   }
