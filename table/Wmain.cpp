@@ -105,8 +105,11 @@ void Wmain::settleSize() {
     setBoardSize(boardSize(smallestCards));
   }
   updateSizes();
-  if (!isMaximized() && !isFullScreen() && board_->size() != boardSize(cardSize())) {
-    setBoardSize(boardSize(cardSize()));
+  // Every resize ends with the window closed in on the board and centred
+  // across the screen, also when the board already fitted, as after the
+  // zoom back to the smallest board.
+  if (!isMaximized() && !isFullScreen()) {
+    if (board_->size() != boardSize(cardSize())) setBoardSize(boardSize(cardSize()));
     if (const QScreen* screen = QGuiApplication::primaryScreen())
       move((screen->geometry().width() - frameGeometry().width()) / 2, y());
   }
@@ -165,6 +168,11 @@ void Wmain::placeCard(int drawCode, int x, int y) {
     surface_ = offscreenPict_;
   else
     drawOn(surface_);
+  // Shown at the next turn of the event loop, such as the wait for a sound:
+  // a card put back after a refused drop is seen in its place at once.
+  const CardSize cards = cardSize();
+  board_->update(QRect(boardOrigin() + BoardPainter::placeOrigin(cards, x, y),
+                       QSize(cards.width, cards.height)));
 }
 
 void Wmain::setDrawTarget(DrawTarget target) { target_ = target; }

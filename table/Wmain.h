@@ -90,7 +90,7 @@ class Wmain : public QMainWindow, public TableInterface {
   // What the button that is down at the moment started.
   enum class Gesture { None, Drag, Hint, Deal };
   struct Mark {
-    int x, y, markCode, restoreCode;
+    int x, y, markCode;
   };
 
   void setupGraphics();
@@ -109,7 +109,7 @@ class Wmain : public QMainWindow, public TableInterface {
   void drop(QPoint pixel);
   void beginGesture(Gesture gesture);
   void endGesture();
-  void beginHint(std::vector<Mark> marks);
+  void beginHint(const std::vector<Mark>& marks);
   void endHint();
   std::vector<Mark> sameCards(const std::function<bool(int code)>& matches) const;
 
@@ -126,7 +126,6 @@ class Wmain : public QMainWindow, public TableInterface {
   std::optional<BusyScope> gestureBusy_;
   int currentDragCard = 0;
   QPoint lastPointer_;
-  std::vector<Mark> hintMarks_;
 
   QTimer settleTimer_;  // a resize has ended when the size stays put this long
   bool shrinkAfterZoom_ = false;

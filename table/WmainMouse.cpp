@@ -41,7 +41,12 @@ void Wmain::boardPressed(QPoint pixel, Qt::MouseButton button, Qt::KeyboardModif
     const BusyScope busy;  // the press may flash the orphans
     outcome = routines_.press(x, y);
   }
-  if (outcome == PressOutcome::DealOnRelease) {
+  if (outcome == PressOutcome::Ignored) {
+    // A flash of the orphans, or the cheat warning's answer, may have left
+    // the window showing orphans in their plain look; the board picture
+    // still has them as they should look, dimmed or not.
+    showBoard();
+  } else if (outcome == PressOutcome::DealOnRelease) {
     beginGesture(Gesture::Deal);
   } else if (outcome == PressOutcome::PickUp) {
     const int card = routines_.gPlayingGrid[x][y];
@@ -149,8 +154,8 @@ void Wmain::showLegalMoves(int card) {
   std::vector<Mark> marks;
   for (int y = routines_.gridMinY; y <= routines_.gridMaxY; ++y)
     for (int x = routines_.gridMinX; x <= routines_.gridMaxX; ++x)
-      if (routines_.legalMove(card, x, y)) marks.push_back({x, y, highlightCode, emptyCode});
-  beginHint(std::move(marks));
+      if (routines_.legalMove(card, x, y)) marks.push_back({x, y, highlightCode});
+  beginHint(marks);
 }
 
 void Wmain::showSameSuit(int card) {
@@ -167,7 +172,7 @@ std::vector<Wmain::Mark> Wmain::sameCards(const std::function<bool(int code)>& m
   for (int y = routines_.gridMinY; y <= routines_.gridMaxY; ++y) {
     for (int x = routines_.gridMinX; x <= routines_.gridMaxX; ++x) {
       const int code = routines_.gPlayingGrid[x][y];
-      if (matches(code)) marks.push_back({x, y, code + dimmedOffset, code});
+      if (matches(code)) marks.push_back({x, y, code + dimmedOffset});
     }
   }
   return marks;
@@ -175,22 +180,20 @@ std::vector<Wmain::Mark> Wmain::sameCards(const std::function<bool(int code)>& m
 
 // A hint is drawn on the window only, never into the board picture, and
 // stays while the button is down.
-void Wmain::beginHint(std::vector<Mark> marks) {
-  hintMarks_ = std::move(marks);
+void Wmain::beginHint(const std::vector<Mark>& marks) {
   setDrawTarget(DrawTarget::Window);
-  for (const Mark& mark : hintMarks_) placeCard(mark.markCode, mark.x, mark.y);
+  for (const Mark& mark : marks) placeCard(mark.markCode, mark.x, mark.y);
   updateNow();
   if (routines_.gSound) playLooping(Sound::SNDhumloop);
   beginGesture(Gesture::Hint);
 }
 
+// The board picture was never touched, so showing it again takes the marks
+// away and keeps a dimmed card dimmed.
 void Wmain::endHint() {
   stop(Sound::SNDhumloop);
-  setDrawTarget(DrawTarget::Window);
-  for (const Mark& mark : hintMarks_) placeCard(mark.restoreCode, mark.x, mark.y);
-  hintMarks_.clear();
-  updateNow();
   setDrawTarget(DrawTarget::Offscreen);
+  showBoard();
 }
 
 }  // namespace velmoran

@@ -1,4 +1,5 @@
 // The card size chosen for a window, and the window closing in on the board.
+#include <QScreen>
 #include <QTest>
 
 #include "TableFixture.h"
@@ -70,6 +71,13 @@ void CardSizeTest::windowSnapsToTheBoard() {
   window.resize(chrome + QSize(1639, 1144));
   QTRY_COMPARE(window.cardSize(), CardSize({90, 126}));
   QTRY_COMPARE(window.board()->size(), QSize(1639, 1144));
+
+  // A resize that ends exactly on a board's size still centres the window.
+  window.move(window.x() + 100, window.y());
+  window.resize(chrome + QSize(739, 514));
+  const int screenWidth = QGuiApplication::primaryScreen()->geometry().width();
+  QTRY_COMPARE(window.frameGeometry().x(), (screenWidth - window.frameGeometry().width()) / 2);
+  QCOMPARE(window.board()->size(), QSize(739, 514));
 }
 
 // A place owns the one-pixel line before it. The card is dropped where the

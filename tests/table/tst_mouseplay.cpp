@@ -14,6 +14,7 @@ class MousePlayTest : public QObject {
   void refusedDropReturnsTheCardAndDeals();
   void dropOnAnInactiveColumnReturnsTheCard();
   void orphansCanBePickedUpAndOtherPressesFlash();
+  void dimmedOrphanStaysDimmedAfterAFlashOrAHint();
   void pressesDoNothingAfterAWin();
   void pressesOutsideTheBoardDoNothing();
   void releaseWithoutAPickUpDoesNothing();
@@ -97,6 +98,27 @@ void MousePlayTest::orphansCanBePickedUpAndOtherPressesFlash() {
   table.release(table.centreOf(3, 3));
   QCOMPARE(table.at(9, 2), 1);
   QCOMPARE(table.at(14, 5), 12);
+}
+
+// The flash and the hints draw on the window only; once they are over the
+// window shows the board again, an orphan with nowhere to go still dimmed.
+void MousePlayTest::dimmedOrphanStaysDimmedAfterAFlashOrAHint() {
+  Table table;
+  table.game.gPlayingGrid[9][2] = 35;  // nothing on the grid matches it
+  table.game.checkForOrphans();
+  table.window->rebuildOffscreen();
+  const QImage board = table.window->offscreenPict().copy();
+
+  table.press(table.centreOf(3, 3));  // flashes the orphan
+  table.release(table.centreOf(3, 3));
+  QCOMPARE(table.count(Sound::SNDblipblip), 1);
+  QCOMPARE(table.window->windowSurface(), board);
+
+  for (Qt::KeyboardModifiers modifiers : {Qt::AltModifier, Qt::MetaModifier}) {
+    table.press(table.centreOf(9, 2), modifiers);
+    table.release(table.centreOf(9, 2));
+    QCOMPARE(table.window->windowSurface(), board);
+  }
 }
 
 void MousePlayTest::pressesDoNothingAfterAWin() {
