@@ -32,10 +32,11 @@ void URLcanvas::drawIn(const QColor& color) {
 }
 
 // The text sits 2 pixels from the left with its baseline 15 pixels down and
-// is never wrapped; the background is cleared first.
+// is never wrapped. Clearing the area means showing the window's own
+// background again, so the link sits on the about box's picture, not on a
+// grey patch.
 void URLcanvas::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.fillRect(rect(), palette().window());
   QFont font(URLfont);
   font.setPixelSize(URLsize);
   font.setUnderline(true);

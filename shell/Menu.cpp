@@ -21,6 +21,9 @@ void addItem(QMenu* menu, const MenuItemLayout& layout) {
   QAction* action = menu->addAction(toQString(layout.text));
   action->setObjectName(toQString(layout.name));
   action->setShortcut(QKeySequence(toQString(layout.shortcut)));
+  // The menu bar serves the whole game: its shortcuts also work while the
+  // help window is in front (a sheet still blocks them).
+  action->setShortcutContext(Qt::ApplicationShortcut);
   action->setCheckable(layout.kind == MenuItemKind::Toggle);
   // Only Quit is enabled by default; the enabling pass owns the others.
   action->setEnabled(layout.kind == MenuItemKind::Quit);

@@ -150,7 +150,7 @@ const char* const autoSavingText = R"(AUTO-SAVING
 
 There is nothing to save by hand. When you quit Velmoran with Quit from the File menu (Ctrl+Q), your settings, your statistics and the game in progress are all saved, moves included. The next time you start Velmoran, you carry on exactly where you stopped, and you can even undo the moves made before you quit.
 
-Only the Quit command saves. If you close the main window instead, the program ends without saving, and the next start brings back what was saved the last time you quit.)";
+Closing the main window saves in just the same way. Only if the program is stopped some other way, by a power cut for instance, does the next start bring back what was saved the last time you quit.)";
 
 const char* const strategyText = R"(STRATEGY & HINTS
 

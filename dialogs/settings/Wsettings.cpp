@@ -136,7 +136,7 @@ void Wsettings::pushDone() {
 
 void Wsettings::pushNewGame() {
   const bool asks = !routines_.gVictory && CBgiveUpWarning->isChecked() && routines_.gDeckPtr > 1;
-  if (asks && !routines_.table().askYesNo(giveUpQuestion)) return;
+  if (asks && !ask(giveUpQuestion)) return;
 
   // The game being given up is counted under the difficulty it was played with.
   routines_.updateStats();
@@ -160,7 +160,7 @@ void Wsettings::reject() { pushCancel(); }
 
 // Factory values go into the controls only; Done or New Game stores them.
 void Wsettings::pushDefaults() {
-  if (!routines_.table().askYesNo(resetQuestion)) return;
+  if (!ask(resetQuestion)) return;
   PMdifficulty->setCurrentIndex(0);
   PMgridsize->setCurrentIndex(0);
   PMkingsstart->setCurrentIndex(0);
@@ -211,6 +211,15 @@ bool Wsettings::handleKey(const QString& text, int key) {
 }
 
 // --- Helpers ----------------------------------------------------------------
+
+// The question box belongs to the main window, which takes the keyboard back
+// when the box closes; the sheet, still up, must have it instead, or its keys
+// would go nowhere until the player clicks it.
+bool Wsettings::ask(const char* question) {
+  const bool yes = routines_.table().askYesNo(question);
+  if (isVisible()) activateWindow();
+  return yes;
+}
 
 void Wsettings::storeCommonSettings() {
   routines_.gSound = CBsound->isChecked();

@@ -75,6 +75,7 @@ class Wsettings : public QDialog {
   bool handleKey(const QString& text, int key);
 
   // Helpers.
+  bool ask(const char* question);
   void storeCommonSettings();
   void storeCardBack();
   void selectCardBack(int number);

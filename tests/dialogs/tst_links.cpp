@@ -4,6 +4,7 @@
 #include "DialogDriving.h"
 #include "dialogs/URLcanvas.h"
 #include "dialogs/Wabout.h"
+#include "shell/assets/Assets.h"
 
 using namespace velmoran;
 using namespace velmoran::testing;
@@ -17,6 +18,7 @@ class LinksTest : public QObject {
  private slots:
   void pressDragRelease_data();
   void pressDragRelease();
+  void linksSitOnTheBackdrop();
   void aboutBoxEndings_data();
   void aboutBoxEndings();
 };
@@ -57,6 +59,19 @@ void LinksTest::pressDragRelease() {
   QTest::mouseRelease(link, Qt::LeftButton, {}, path.last());
   QCOMPARE(opened, opens ? QList<QUrl>{QUrl(Wabout::webTarget)} : QList<QUrl>{});
   QCOMPARE(link->textColor(), blue);
+}
+
+// Beside its text a link shows the about box's picture, not a patch of
+// plain window colour.
+void LinksTest::linksSitOnTheBackdrop() {
+  Wabout about;
+  about.show();
+  const QImage backdrop = assets::picture("PXaboutBox");
+  const QImage shown = about.grab().toImage();
+  for (const URLcanvas* link : {about.CVweb, about.CVemail}) {
+    const QPoint beside = link->geometry().topRight() + QPoint(-2, 2);
+    QCOMPARE(shown.pixelColor(beside), backdrop.pixelColor(beside));
+  }
 }
 
 void LinksTest::aboutBoxEndings_data() {

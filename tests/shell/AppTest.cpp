@@ -124,6 +124,32 @@ class AppTest : public QObject {
     QVERIFY(item(app, "FileQuit")->isEnabled());
   }
 
+  // The help window stands in front of the table at every start; the menu
+  // shortcuts must not go dead while it has the keyboard.
+  void menuShortcutsWorkFromTheHelpWindow() {
+    App app;
+    app.routines().setAllDefaults();
+    app.wmain().show();
+    app.HelpInstructions_Action();
+    QWidget* help = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      if (window->isVisible() && window->windowTitle() == "Velmoran -Instructions") help = window;
+    }
+    QVERIFY(help);
+    help->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(help));
+    app.enableMenuItems();
+
+    bool statisticsShown = false;
+    onNextModal([&](QWidget* sheet) {
+      statisticsShown = sheet->windowTitle() == "Statistics";
+      sheet->close();
+    });
+    QTest::keyClick(help, Qt::Key_T, Qt::ControlModifier);
+    QTRY_VERIFY(statisticsShown);
+    QApplication::closeAllWindows();
+  }
+
   void togglesFlipTheirSettingAndCheck() {
     App app;
     app.routines().setAllDefaults();
