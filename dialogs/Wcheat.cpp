@@ -7,6 +7,7 @@
 
 #include "DialogLook.h"
 #include "SheetScope.h"
+#include "TakesKeyboard.h"
 #include "shell/assets/Assets.h"
 
 namespace velmoran {
@@ -59,7 +60,7 @@ Wcheat::Wcheat(MainRoutines& routines, QWidget* parent)
   connect(PBcheat, &QPushButton::clicked, this, &Wcheat::PBcheat_Action);
   connect(PBdontCheat, &QPushButton::clicked, this, &Wcheat::PBdontCheat_Action);
   connect(CBalwaysCheat, &QCheckBox::toggled, this, &Wcheat::CBalwaysCheat_Action);
-  PBdontCheat->setFocus();
+  takeKeyboardWhenShown(this, PBdontCheat);
 }
 
 void Wcheat::setMessage(const QString& reason) { STcheatMessage->setText(reason); }

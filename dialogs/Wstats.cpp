@@ -3,13 +3,13 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
 #include <algorithm>
 
 #include "DialogLook.h"
 #include "SheetScope.h"
+#include "TakesKeyboard.h"
 #include "shell/assets/Assets.h"
 
 namespace velmoran {
@@ -74,6 +74,7 @@ Wstats::Wstats(MainRoutines& routines, QWidget* parent)
   // However the sheet goes away (OK or the window manager) it is only
   // hidden, and the main window is shown anew.
   connect(this, &QDialog::finished, this, &Wstats::dismissed);
+  takeKeyboardWhenShown(this, PBok);
 }
 
 // One box of three labelled figures. The figures are 20 pixels wide and
@@ -111,10 +112,9 @@ void Wstats::clearStats() {
 void Wstats::PBok_Action() { accept(); }
 
 void Wstats::PBclearStats_Action() {
-  const auto answer = QMessageBox::question(
-      this, QString(), QStringLiteral("Really reset all stats?\n\nThere is no undo available."),
-      QMessageBox::Yes | QMessageBox::No);
-  if (answer == QMessageBox::Yes) clearStats();
+  if (askYesNo(this, QStringLiteral("Really reset all stats?\n\nThere is no undo available."))) {
+    clearStats();
+  }
 }
 
 // The sheet has no cancel button: Escape does nothing.

@@ -83,7 +83,11 @@ App::App() : routines_(random_) {
 App::~App() = default;
 
 Wstats& App::wstats() {
-  if (!wstats_) wstats_ = std::make_unique<Wstats>(routines_, wmain_.get());
+  if (!wstats_) {
+    wstats_ = std::make_unique<Wstats>(routines_, wmain_.get());
+    // The board is drawn again at once when the sheet goes away.
+    connect(wstats_.get(), &Wstats::dismissed, wmain_.get(), &Wmain::updateNow);
+  }
   return *wstats_;
 }
 

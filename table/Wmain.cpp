@@ -4,9 +4,9 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QMessageBox>
 #include <QScreen>
 
+#include "dialogs/TakesKeyboard.h"
 #include "shell/assets/SoundBank.h"
 #include "table/BoardPainter.h"
 #include "table/BoardView.h"
@@ -227,15 +227,12 @@ bool Wmain::askCheat(const std::string& reason) {
 
 bool Wmain::askYesNo(const std::string& text) {
   const SuspendScope answerable;
-  return QMessageBox::question(this, QString(), QString::fromStdString(text),
-                               QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+  return velmoran::askYesNo(this, QString::fromStdString(text));
 }
 
 void Wmain::showMessage(const std::string& text) {
   const SuspendScope answerable;
-  QMessageBox box(this);
-  box.setText(QString::fromStdString(text));
-  box.exec();
+  velmoran::showMessage(this, QString::fromStdString(text));
 }
 
 void Wmain::beep() { QApplication::beep(); }

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QSlider>
 
+#include "dialogs/TakesKeyboard.h"
 #include "engine/CardBacks.h"
 #include "engine/MainRoutines.h"
 
@@ -59,6 +60,8 @@ Wsettings::Wsettings(MainRoutines& routines, Seams seams, QWidget* parent)
   selectCardBack(1);
   mainSettingsTest();
   watchKeysOfAllControls();
+  // Every showing starts at the first control of the tab order.
+  takeKeyboardWhenShown(this, CBshuffle);
 }
 
 // --- Filling the controls --------------------------------------------------
@@ -212,14 +215,9 @@ bool Wsettings::handleKey(const QString& text, int key) {
 
 // --- Helpers ----------------------------------------------------------------
 
-// The question box belongs to the main window, which takes the keyboard back
-// when the box closes; the sheet, still up, must have it instead, or its keys
-// would go nowhere until the player clicks it.
-bool Wsettings::ask(const char* question) {
-  const bool yes = routines_.table().askYesNo(question);
-  if (isVisible()) activateWindow();
-  return yes;
-}
+// The question box belongs to the main window; when it closes, the sheet,
+// still up, takes the keyboard back (see takeKeyboardWhenShown).
+bool Wsettings::ask(const char* question) { return routines_.table().askYesNo(question); }
 
 void Wsettings::storeCommonSettings() {
   routines_.gSound = CBsound->isChecked();

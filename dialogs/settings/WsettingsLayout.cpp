@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QTabWidget>
+#include <array>
 
 #include "dialogs/settings/Wsettings.h"
 #include "engine/CardBacks.h"
@@ -78,6 +79,23 @@ void Wsettings::buildControls() {
   buildCardBacks();
   buildOtherOptions();
   buildButtons();
+  setTabOrder();
+}
+
+// Tab runs through the panels from the bottom one up, then the buttons; the
+// labels and the sample take no focus, so Tab passes over them.
+void Wsettings::setTabOrder() {
+  const std::array<QWidget*, 16> order{
+      // Other options
+      CBshuffle, CBcheatWarning, CBsound, CBshowStats, CBdimUnplayables, CBgiveUpWarning,
+      CBautoDeal, SLdelay,
+      // Card backs
+      LBcardBacks,
+      // Main settings
+      PMgridsize, PMdifficulty, PMkingsstart,
+      // Buttons
+      PBnewGame, PBcancel, PBdefaults, PBdone};
+  for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 void Wsettings::buildMainSettings() {

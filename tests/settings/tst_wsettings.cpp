@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -331,6 +332,30 @@ class WsettingsTest : public QObject {
     QTest::keyClick(backs(), Qt::Key_N);
     QVERIFY(!window->isVisible());
     QCOMPARE(routines.gDeckPtr, 1);
+  }
+
+  // Tab runs through the other options, the card backs, the main settings
+  // and the buttons, and every showing starts at the movement box.
+  void tabRunsThroughTheControlsInTheirOrder() {
+    const QStringList order{"CBshuffle",    "CBcheatWarning",   "CBsound",         "CBshowStats",
+                            "CBdimUnplayables", "CBgiveUpWarning", "CBautoDeal",   "SLdelay",
+                            "LBcardBacks",  "PMgridsize",       "PMdifficulty",    "PMkingsstart",
+                            "PBnewGame",    "PBcancel",         "PBdefaults",      "PBdone"};
+    for (int showing = 0; showing < 2; ++showing) {
+      showSheet();
+      window->activateWindow();
+      QVERIFY(QTest::qWaitForWindowActive(window.get()));
+      QCOMPARE(QApplication::focusWidget()->objectName(), order.first());
+      QStringList visited;
+      for (int i = 0; i < order.size(); ++i) {
+        visited << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      }
+      QCOMPARE(visited, order);
+      QCOMPARE(QApplication::focusWidget()->objectName(), order.first());  // round again
+      popup("PMgridsize")->setFocus();
+      button("PBcancel")->click();
+    }
   }
 
   void theSliderRunsFromSlowToFast() {

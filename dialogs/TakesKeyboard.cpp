@@ -1,0 +1,95 @@
+#include "TakesKeyboard.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+#include <QWindow>
+#include <QWidget>
+
+namespace velmoran {
+
+namespace {
+
+// True when other is a window that window stands in front of: its parent
+// window, or another window that belongs to that parent (the help window).
+bool isBlockedBy(const QWidget* other, const QWidget* window) {
+  const QWidget* owner = window->parentWidget() ? window->parentWidget()->window() : nullptr;
+  for (const QWidget* w = other; w && owner; w = w->parentWidget()) {
+    if (w == owner) return true;
+  }
+  return false;
+}
+
+class KeyboardTaker : public QObject {
+ public:
+  KeyboardTaker(QWidget* window, QWidget* focus) : QObject(window), window_(window), focus_(focus) {
+    window->installEventFilter(this);
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this] {
+      QTimer::singleShot(0, this, [this] { takeBackFromBlockedWindow(); });
+    });
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == window_ && event->type() == QEvent::Show) {
+      if (focus_) focus_->setFocus(Qt::ActiveWindowFocusReason);
+      comeForward();
+      // The window system maps the window only after this event; ask again
+      // once it has.
+      QTimer::singleShot(0, this, [this] { comeForward(); });
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  void comeForward() {
+    if (!window_->isVisible()) return;
+    window_->raise();
+    window_->activateWindow();
+  }
+
+  // Only a window this one blocks is refused the keyboard: a box asked from
+  // this sheet, or another program, keeps it.
+  void takeBackFromBlockedWindow() {
+    QWidget* active = QApplication::activeWindow();
+    if (!window_->isVisible() || QApplication::activeModalWidget() != window_) return;
+    if (active && active != window_ && isBlockedBy(active, window_)) comeForward();
+  }
+
+  QWidget* window_;
+  QPointer<QWidget> focus_;
+};
+
+QMessageBox::StandardButton runBox(QMessageBox& box) {
+  takeKeyboardWhenShown(&box, box.defaultButton());
+  const auto answer = static_cast<QMessageBox::StandardButton>(box.exec());
+  // A box asked from a sheet hands the keyboard back to the sheet, rather
+  // than to whatever window the window system picks.
+  if (QWidget* sheet = QApplication::activeModalWidget()) {
+    sheet->raise();
+    sheet->activateWindow();
+  }
+  return answer;
+}
+
+}  // namespace
+
+void takeKeyboardWhenShown(QWidget* window, QWidget* focus) { new KeyboardTaker(window, focus); }
+
+bool askYesNo(QWidget* parent, const QString& text) {
+  QMessageBox box(QMessageBox::Question, QString(), text, QMessageBox::Yes | QMessageBox::No,
+                  parent);
+  box.setDefaultButton(QMessageBox::Yes);
+  return runBox(box) == QMessageBox::Yes;
+}
+
+void showMessage(QWidget* parent, const QString& text) {
+  QMessageBox box(QMessageBox::NoIcon, QString(), text, QMessageBox::Ok, parent);
+  box.setDefaultButton(QMessageBox::Ok);
+  runBox(box);
+}
+
+}  // namespace velmoran
