@@ -9,7 +9,7 @@ const char* const objectText = R"(OBJECT OF THE GAME - BOOKS
 
 Welcome to Velmoran! Although it is played alone with one deck of cards, Velmoran is more a strategy game for one player than a typical solitaire. Almost nothing is hidden from you, and careful planning wins far more games than lucky deals.
 
-The large area on the left is the grid, where you lay out your cards. On the right you find your hand (the four places under the word "Hand") and, below it, the books area. The four kings start on the grid; every other card comes to you through your hand.
+The large area on the left is the grid, where you lay out your cards. On the right you find your hand (the four places under the word "Hand") and, below it, the books area. The four kings start on the grid (or in your hand, if you choose "Custom" in the settings); every other card comes to you through your hand.
 
 A BOOK is four cards of the same rank - for example all four sevens - laid out as a square, two cards wide and two cards high. When a book is complete, its four cards leave the grid and the book is shown in the books area at the lower right.
 
@@ -25,9 +25,9 @@ Your hand holds the cards you can play: up to four at a time, shown on the right
 
 To play a card, drag it from your hand and drop it on a free place of the grid where it is allowed (see "Legal Moves"). If the place is not allowed, the card goes back to your hand with a buzz and nothing is lost.
 
-When you want new cards, click anywhere in your hand: every empty place of the hand is filled from the deck. Cards you have not played stay where they are. But you must play every card that can be played before you deal more; dealing while a card in your hand still has a legal place is "cheating" (see "Cheating").
+When you want new cards, click an empty place of your hand: every empty place of the hand is filled from the deck. Cards you have not played stay where they are. A click on a card in your hand only picks it up, and while all four places hold face-up cards nothing is dealt. But you must play every card that can be played before you deal more; dealing while a card in your hand still has a legal place is "cheating" (see "Cheating").
 
-With "Automatically deal cards" switched on (see "Settings, Other Options"), the game deals for you as soon as nothing in your hand can be played. While card movement is shown, the new cards arrive face down: click your hand to turn them over.
+With "Automatically deal cards" switched on (see "Settings, Other Options"), the game deals for you as soon as nothing in your hand can be played and no orphan is left on the grid. While card movement is shown, the new cards arrive face down: click one of them to turn them over.
 
 The deck holds the 48 cards that are not kings, so a game lasts at most twelve full hands. When the deck is used up, the cards in your hand are the last ones.
 
@@ -55,7 +55,7 @@ const char* const orphansText = R"(ORPHANED CARDS
 
 When a book leaves the grid, the cards around it can be left touching nothing at all. Such a card is an ORPHAN. A single book can leave several orphans at once.
 
-Orphans blink briefly when they appear, so you can spot them. Before you play another card from your hand, you must attach every orphan to the grid again: drag it to a place where it touches at least one other card and matches every card it touches, just as if you were playing it from your hand. Playing from your hand while orphans are left on the grid is "cheating" (see "Cheating").
+When orphans appear, a short signal sounds and, while card movement is shown, they blink, so you can spot them (once a game is cheated, they appear without either). Before you play another card from your hand, you must attach every orphan to the grid again: drag it to a place where it touches at least one other card and matches every card it touches, just as if you were playing it from your hand. Playing from your hand while orphans are left on the grid is "cheating" (see "Cheating").
 
 Two orphans can also rescue each other: drag one next to the other (if they match in suit or rank) and neither is an orphan any more.
 
@@ -79,7 +79,7 @@ Three of the rules can be bent, if you really want to:
 
 3. Playing from your hand while orphans are left on the grid.
 
-The first time you try one of these in a game, a warning asks whether you want to cheat. Answer "Don't Cheat" and nothing happens. Answer "Cheat" and the game is marked as cheated: from then on you may bend all three rules freely for the rest of that game, without being asked again. A win in a cheated game is counted apart from your clean wins (see "Statistics").
+The first time you try one of these in a game, a warning asks whether you want to cheat. Answer "Don't Cheat" and the action is called off. Answer "Cheat" and the game is marked as cheated: from then on you may bend all three rules freely for the rest of that game, without being asked again. A win in a cheated game is counted apart from your clean wins (see "Statistics").
 
 If you would rather not be asked at all, switch off "Warn before cheating" in the settings (or tick "Never warn about cheating" in the warning itself). With the warning off, the three actions are simply allowed and the game is not marked as cheated.)";
 
@@ -121,14 +121,14 @@ Kings Start In: where the four kings are laid before the first deal.
 - Staggered Pairs: two kings side by side near the upper left, the other two near the lower right.
 - Corners: one king in each corner of the grid.
 - Inset Corners: one king near each corner, two places in from both edges.
-- Random: the kings are placed at random, different every game.
+- Random: the kings are placed at random on the grid, anew for every game.
 - Custom: the kings start in your hand, and you place them wherever you like before the first cards are dealt.)";
 
 const char* const cardBacksText = R"(SETTINGS - CARD BACKS
 
 Choose the design on the back of the cards from the list of 32 card backs. Click a name to see a sample beside the list, shown at the size the cards have on your table. Use the arrow keys to run through the designs quickly.
 
-Press Done to use the new card back; Cancel keeps the old one. The card backs appear while the cards are shuffled and when new cards are dealt face down.)";
+Press Done to use the new card back; Cancel keeps the old one. The card backs appear while the cards are shuffled, when new cards are dealt face down and when a book is turned over to leave the grid.)";
 
 const char* const otherOptionsText = R"(SETTINGS - OTHER OPTIONS
 
@@ -138,9 +138,9 @@ Warn before cheating: ask before you bend one of the three rules (see "Cheating"
 
 Dim unplayable cards: cards in your hand that have no legal place anywhere on the grid, and orphans that have nowhere to go, are shown dimmed.
 
-Automatically deal cards: deal a new hand by itself as soon as nothing in your hand can be played.
+Automatically deal cards: deal a new hand by itself as soon as nothing in your hand can be played and no orphan is left on the grid.
 
-Warn before giving up: ask before a new game replaces a game you have already started.
+Warn before giving up: ask before a new game replaces an unfinished game in which cards have been dealt from the deck.
 
 Show statistics after each game: show your statistics before every new game.
 

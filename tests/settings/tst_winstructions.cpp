@@ -156,6 +156,25 @@ class WinstructionsTest : public QObject {
     QCOMPARE(window->findChild<QWidget*>("StaticText1")->geometry(), QRect(10, 4, 72, 20));
   }
 
+  // The hand topic says what a click on the hand does in the game: a card
+  // is picked up, an empty place deals, a full hand deals nothing.
+  void theHandTopicTellsWhereAClickDeals() {
+    using namespace velmoran;
+    routines.gShuffle = false;
+    routines.newGame();  // the first hand is dealt face up
+    QCOMPARE(routines.press(firstHandColumn, handRow), PressOutcome::PickUp);
+    const int before = routines.gDeckPtr;
+    routines.deal();  // the hand is full: nothing is dealt
+    QCOMPARE(routines.gDeckPtr, before);
+    routines.gPlayingGrid[firstHandColumn][handRow] = emptyCode;
+    QCOMPARE(routines.press(firstHandColumn, handRow), PressOutcome::DealOnRelease);
+
+    const QString hand = helpTopics()[1].text;
+    QVERIFY(hand.contains("click an empty place of your hand"));
+    QVERIFY(hand.contains("A click on a card in your hand only picks it up"));
+    QVERIFY(!hand.contains("anywhere in your hand"));
+  }
+
   void sectionsArePlainTextNamingTheProduct() {
     const auto& topics = velmoran::helpTopics();
     for (const auto& topic : topics) {
