@@ -13,12 +13,14 @@ namespace velmoran {
 
 namespace {
 
-// True when other is a window that window stands in front of: its parent
-// window, or another window that belongs to that parent (the help window).
+// True when other is a window that window stands in front of: a window it
+// was opened over (the main window, or a sheet a question came from), or
+// another window that belongs to one of those (the help window).
 bool isBlockedBy(const QWidget* other, const QWidget* window) {
-  const QWidget* owner = window->parentWidget() ? window->parentWidget()->window() : nullptr;
-  for (const QWidget* w = other; w && owner; w = w->parentWidget()) {
-    if (w == owner) return true;
+  for (const QWidget* owner = window->parentWidget(); owner; owner = owner->parentWidget()) {
+    for (const QWidget* w = other; w; w = w->parentWidget()) {
+      if (w == owner->window()) return true;
+    }
   }
   return false;
 }

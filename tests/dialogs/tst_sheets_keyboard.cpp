@@ -218,7 +218,7 @@ class SheetsKeyboardTest : public QObject {
     onNextModal([&](QWidget* sheet) {
       onNextModal(
           [&](QWidget* box) {
-            question = arrive(box, sheet);
+            question = arrive(box, &app.wmain());
             question.answeredByKey = answer(box, Qt::Key_Escape);  // No
           },
           sheet);
@@ -231,6 +231,7 @@ class SheetsKeyboardTest : public QObject {
     app.GameStatistics_Action();
     QVERIFY(question.active);
     QCOMPARE(question.focus, "&Yes");
+    QVERIFY(question.keptFromBlocked);
     QVERIFY(question.answeredByKey);
     QVERIFY(sheetHadItBack);
   }
