@@ -52,21 +52,34 @@ QString nameOf(const QWidget* widget) {
   return QString::fromLatin1(widget->metaObject()->className());
 }
 
-// Checks the modal window as it arrives, then lets the window manager hand
-// the keyboard to blocked (the main window), as some do, and checks that
-// the modal window takes it back.
-Arrival arrive(QWidget* modal, QWidget* blocked) {
+bool comesActive(QWidget* modal) {
+  return QTest::qWaitFor([modal] { return QApplication::activeWindow() == modal; }, 1000);
+}
+
+// Meets the modal window as it arrives; lets the window manager hand the
+// keyboard to blocked (the main window), as some do, to see the modal take
+// it back; then answers with key, pressed on whatever has the keyboard.
+Arrival meet(QWidget* modal, QWidget* blocked, Qt::Key key) {
   Arrival seen;
   seen.title = modal->windowTitle();
-  seen.active = QTest::qWaitFor([modal] { return QApplication::activeWindow() == modal; }, 1000);
+  seen.active = comesActive(modal);
   seen.focus = nameOf(QApplication::focusWidget());
   blocked->activateWindow();
   const bool handedOver =
       QTest::qWaitFor([modal] { return QApplication::activeWindow() != modal; }, 200);
   Q_UNUSED(handedOver);  // a window system may refuse, or the modal take it back at once
-  seen.keptFromBlocked =
-      QTest::qWaitFor([modal] { return QApplication::activeWindow() == modal; }, 1000);
+  seen.keptFromBlocked = comesActive(modal);
+  QTest::keyClick(QApplication::focusWidget(), key);
+  seen.answeredByKey = !modal->isVisible();
+  if (!seen.answeredByKey) modal->close();  // so that the test goes on
   return seen;
+}
+
+void expectKeyboard(const Arrival& seen, const QString& focus) {
+  QVERIFY2(seen.active, qPrintable(seen.title));
+  QCOMPARE(seen.focus, focus);
+  QVERIFY2(seen.keptFromBlocked, qPrintable(seen.title));
+  QVERIFY2(seen.answeredByKey, qPrintable(seen.title));
 }
 
 QWidget* openHelpWindow(App& app) {
@@ -79,15 +92,6 @@ QWidget* openHelpWindow(App& app) {
   help->activateWindow();
   if (!QTest::qWaitForWindowActive(help)) qWarning("the help window did not come up active");
   return help;
-}
-
-// Answers modal with key, pressed on whatever has the keyboard as the
-// player does; closes it when the key went elsewhere, so the test goes on.
-bool answer(QWidget* modal, Qt::Key key) {
-  QTest::keyClick(QApplication::focusWidget(), key);
-  if (!modal->isVisible()) return true;
-  modal->close();
-  return false;
 }
 
 // Counts the paintings of one widget.
@@ -126,32 +130,24 @@ class SheetsKeyboardTest : public QObject {
 
     Arrival stats;
     onNextModal([&](QWidget* sheet) {
-      stats = arrive(sheet, &app.wmain());
-      stats.answeredByKey = answer(sheet, Qt::Key_Return);  // OK
+      stats = meet(sheet, &app.wmain(), Qt::Key_Return);  // OK
     });
     QTest::keyClick(help, Qt::Key_T, Qt::ControlModifier);
     QTRY_VERIFY(!stats.title.isEmpty());
     QCOMPARE(stats.title, "Statistics");
-    QVERIFY(stats.active);
-    QCOMPARE(stats.focus, "OK");
-    QVERIFY(stats.keptFromBlocked);
-    QVERIFY(stats.answeredByKey);
+    expectKeyboard(stats, "OK");
     QTRY_VERIFY(!app.wstats().isVisible());
 
     help->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(help));
     Arrival settings;
     onNextModal([&](QWidget* sheet) {
-      settings = arrive(sheet, &app.wmain());
-      settings.answeredByKey = answer(sheet, Qt::Key_Escape);  // Cancel
+      settings = meet(sheet, &app.wmain(), Qt::Key_Escape);  // Cancel
     });
     QTest::keyClick(help, Qt::Key_G, Qt::ControlModifier);
     QTRY_VERIFY(!settings.title.isEmpty());
     QCOMPARE(settings.title, " Game Settings");
-    QVERIFY(settings.active);
-    QCOMPARE(settings.focus, "CBshuffle");
-    QVERIFY(settings.keptFromBlocked);
-    QVERIFY(settings.answeredByKey);
+    expectKeyboard(settings, "CBshuffle");
   }
 
   // The cheat warning, the give-up question and a plain message, each asked
@@ -170,41 +166,29 @@ class SheetsKeyboardTest : public QObject {
     r.gCheatDeckPtr = r.undoGrid[r.moveNumber][gapColumn][2];
     Arrival cheat;
     onNextModal([&](QWidget* sheet) {
-      cheat = arrive(sheet, &app.wmain());
-      cheat.answeredByKey = answer(sheet, Qt::Key_Return);  // "Don't Cheat"
+      cheat = meet(sheet, &app.wmain(), Qt::Key_Return);  // "Don't Cheat"
     });
     QVERIFY(app.EditUndo_Action());
     QCOMPARE(cheat.title, "Cheat Warning");
-    QVERIFY(cheat.active);
-    QCOMPARE(cheat.focus, "Don't Cheat");
-    QVERIFY(cheat.keptFromBlocked);
-    QVERIFY(cheat.answeredByKey);
+    expectKeyboard(cheat, "Don't Cheat");
     QVERIFY(!r.gCheated);
 
     openHelpWindow(app);
     r.gDeckPtr = 9;  // cards have been dealt: New Game asks first
     Arrival giveUp;
     onNextModal([&](QWidget* box) {
-      giveUp = arrive(box, &app.wmain());
-      giveUp.answeredByKey = answer(box, Qt::Key_Escape);  // No
+      giveUp = meet(box, &app.wmain(), Qt::Key_Escape);  // No
     });
     QVERIFY(app.GameNewGame_Action());
-    QVERIFY(giveUp.active);
-    QCOMPARE(giveUp.focus, "&Yes");
-    QVERIFY(giveUp.keptFromBlocked);
-    QVERIFY(giveUp.answeredByKey);
+    expectKeyboard(giveUp, "&Yes");
 
     openHelpWindow(app);
     Arrival message;
     onNextModal([&](QWidget* box) {
-      message = arrive(box, &app.wmain());
-      message.answeredByKey = answer(box, Qt::Key_Return);
+      message = meet(box, &app.wmain(), Qt::Key_Return);
     });
     app.wmain().showMessage("There are no more cards to deal.");
-    QVERIFY(message.active);
-    QCOMPARE(message.focus, "OK");
-    QVERIFY(message.keptFromBlocked);
-    QVERIFY(message.answeredByKey);
+    expectKeyboard(message, "OK");
   }
 
   // A question asked from a sheet has the keyboard; once answered, the
@@ -216,23 +200,14 @@ class SheetsKeyboardTest : public QObject {
     Arrival question;
     bool sheetHadItBack = false;
     onNextModal([&](QWidget* sheet) {
-      onNextModal(
-          [&](QWidget* box) {
-            question = arrive(box, &app.wmain());
-            question.answeredByKey = answer(box, Qt::Key_Escape);  // No
-          },
-          sheet);
+      onNextModal([&](QWidget* box) { question = meet(box, &app.wmain(), Qt::Key_Escape); }, sheet);
       auto* stats = qobject_cast<Wstats*>(sheet);
       stats->PBclearStats->click();
-      sheetHadItBack =
-          QTest::qWaitFor([sheet] { return QApplication::activeWindow() == sheet; }, 1000);
+      sheetHadItBack = comesActive(sheet);
       stats->PBok->click();
     });
     app.GameStatistics_Action();
-    QVERIFY(question.active);
-    QCOMPARE(question.focus, "&Yes");
-    QVERIFY(question.keptFromBlocked);
-    QVERIFY(question.answeredByKey);
+    expectKeyboard(question, "&Yes");
     QVERIFY(sheetHadItBack);
   }
 
