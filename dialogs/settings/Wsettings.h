@@ -62,7 +62,7 @@ class Wsettings : public QDialog {
   void buildCardBacks();
   void buildOtherOptions();
   void buildButtons();
-  void setTabOrder();
+  void orderTabStops();
   void watchKeysOfAllControls();
 
   // Handlers of the controls.

@@ -79,12 +79,12 @@ void Wsettings::buildControls() {
   buildCardBacks();
   buildOtherOptions();
   buildButtons();
-  setTabOrder();
+  orderTabStops();
 }
 
 // Tab runs through the panels from the bottom one up, then the buttons; the
 // labels and the sample take no focus, so Tab passes over them.
-void Wsettings::setTabOrder() {
+void Wsettings::orderTabStops() {
   const std::array<QWidget*, 16> order{
       // Other options
       CBshuffle, CBcheatWarning, CBsound, CBshowStats, CBdimUnplayables, CBgiveUpWarning,
