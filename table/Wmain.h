@@ -106,7 +106,8 @@ class Wmain : public QMainWindow, public TableInterface {
   bool onBoard(QPoint pixel) const;
   void pickUp(QPoint pixel, int card);
   void moveSprite(QPoint pixel);
-  void drop(QPoint pixel);
+  void followHeldMoves();
+  void drop();
   void beginGesture(Gesture gesture);
   void endGesture();
   void beginHint(const std::vector<Mark>& marks);

@@ -24,7 +24,12 @@ class RecordingWmain : public Wmain {
   void play(Sound sound) override { played.push_back(sound); }
   void playLooping(Sound sound) override { looping.push_back(sound); }
   void stop(Sound sound) override { stopped.push_back(sound); }
-  void waitWhilePlaying(Sound) override {}
+  // Above zero, the pick-up's flick is waited out for this long, as a
+  // sounding flick would be; every other sound ends at once.
+  std::chrono::milliseconds flickLength{0};
+  void waitWhilePlaying(Sound sound) override {
+    if (sound == Sound::SNDflick && flickLength.count() > 0) wait(flickLength);
+  }
   void showMessage(const std::string&) override { ++messages; }
 };
 
