@@ -155,10 +155,13 @@ void Wmain::placeCard(int drawCode, int x, int y) {
     QPainter painter(&picture);
     BoardPainter(painter, pictures_, routines_).placeCard(drawCode, x, y);
   };
+  const CardSize cards = cardSize();
+  const QRect place(boardOrigin() + BoardPainter::placeOrigin(cards, x, y),
+                    QSize(cards.width, cards.height));
   if (target_ == DrawTarget::Window) {
     drawOn(surface_);
-    // Each back turned during an animation shows at once.
-    if (drawCode == cardBackCode && routines_.gShuffle) updateNow();
+    // An animation pauses after its draws: each must be seen before that.
+    board_->repaint(place);
     return;
   }
   const bool showingBoard = surface_.constBits() == offscreenPict_.constBits();
@@ -170,9 +173,7 @@ void Wmain::placeCard(int drawCode, int x, int y) {
     drawOn(surface_);
   // Shown at the next turn of the event loop, such as the wait for a sound:
   // a card put back after a refused drop is seen in its place at once.
-  const CardSize cards = cardSize();
-  board_->update(QRect(boardOrigin() + BoardPainter::placeOrigin(cards, x, y),
-                       QSize(cards.width, cards.height)));
+  board_->update(place);
 }
 
 void Wmain::setDrawTarget(DrawTarget target) { target_ = target; }
