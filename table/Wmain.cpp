@@ -81,7 +81,8 @@ void Wmain::updateSizes() {
   surface_ = offscreenPict_;
   PXdrag = QImage(cards.width, cards.height, boardFormat);
   target_ = DrawTarget::Offscreen;
-  // A zoomed window keeps the size it was given; its board sits in the middle.
+  // A window the system keeps maximised is larger than any board; the board
+  // sits in its middle, black all round.
   const QSize spare = board_->size() - boardSize(cards);
   const bool centred = isMaximized() || isFullScreen();
   board_->setBoardOrigin(
