@@ -89,7 +89,8 @@ void paintIndex(QPainter& p, const QRectF& card, Suit suit, int rank) {
   const QRectF rankBox(card.left() + std::round(w * 0.025), card.top() + std::round(w * 0.055),
                        std::round(w * 0.19), rankHeight);
   p.fillPath(fitInto(rankGlyph(rank), rankBox, 1.5), suitInk(suit));
-  const qreal pip = std::round(std::max(5.0, w * 0.15));
+  // Never smaller than the 7-pixel sign, so the suit reads at every size.
+  const qreal pip = std::round(std::max(7.0, w * 0.15));
   const QRectF suitBox(rankBox.center().x() - pip / 2, rankBox.bottom() + std::round(w * 0.04), pip,
                        pip);
   p.fillPath(suitIn(suit, suitBox), suitInk(suit));

@@ -1,6 +1,7 @@
 #include "CourtFigure.h"
 
 #include <QPainterPath>
+#include <array>
 
 namespace velmoran::art {
 
@@ -29,13 +30,16 @@ class Half {
   QRectF r_;
 };
 
-// Each court card has its own robe; the two colours differ by suit so that
-// no two courts of one rank look alike.
+// Each of the twelve court cards has its own robe, so that no two courts of
+// one rank look alike, not even those of the two suits of one colour.
 QColor robeColour(Suit suit, int rank) {
-  const bool red = isRed(suit);
-  if (rank == jack) return red ? QColor(196, 40, 48) : QColor(34, 104, 64);
-  if (rank == queen) return red ? QColor(52, 84, 178) : QColor(118, 40, 128);
-  return red ? QColor(180, 28, 40) : QColor(32, 52, 130);
+  static const std::array<std::array<QColor, 3>, 4> robes{{
+      {QColor(34, 120, 60), QColor(20, 120, 130), QColor(96, 112, 30)},  // clubs
+      {QColor(230, 130, 20), QColor(220, 80, 150), QColor(150, 90, 40)},  // diamonds
+      {QColor(196, 40, 48), QColor(52, 84, 178), QColor(130, 20, 60)},    // hearts
+      {QColor(50, 70, 170), QColor(118, 40, 128), QColor(24, 90, 150)},    // spades
+  }};
+  return robes[static_cast<size_t>(suit) & 3][static_cast<size_t>(rank - jack) % 3];
 }
 
 void paintRobe(QPainter& p, const Half& h, Suit suit, int rank) {
@@ -156,8 +160,10 @@ void paintHalf(QPainter& p, const QRectF& half, Suit suit, int rank) {
   paintHeadwear(p, h, suit, rank);
   paintAttribute(p, h, suit, rank);
   p.setPen(Qt::NoPen);
+  // The suit's emblem in the free corner, large enough to read at the
+  // smallest card size.
   p.setBrush(suitInk(suit));
-  p.drawPath(suitIn(suit, h.box(0.06, 0.06, 0.22, 0.22)));
+  p.drawPath(suitIn(suit, h.box(0.03, 0.03, 0.3, 0.3)));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <QTransform>
 #include <array>
+#include <cmath>
 
 namespace velmoran::art {
 
@@ -68,6 +69,33 @@ QPainterPath club() {
   return p.united(left).united(right).united(middle).united(stem(0.6));
 }
 
+// Suit signs this small are set pixel by pixel: curves a few pixels wide
+// blur into one blob, and a club then looks like a spade. Each pattern is
+// symmetric left to right, so turning it upside down only reverses rows.
+constexpr qreal patternSize = 7;
+constexpr qreal largestPatternedSign = 10;
+using Pattern = std::array<const char*, 7>;
+const std::array<Pattern, 4> patterns{{
+    {"..###..", ".#####.", "..###..", "##.#.##", "#######", "##.#.##", "..###.."},  // clubs
+    {"...#...", "..###..", ".#####.", "#######", ".#####.", "..###..", "...#..."},  // diamonds
+    {".##.##.", "#######", "#######", "#######", ".#####.", "..###..", "...#..."},  // hearts
+    {"...#...", "..###..", ".#####.", "#######", "#######", ".#.#.#.", "..###.."},  // spades
+}};
+
+QPainterPath pixelSign(Suit s, const QRectF& rect, bool flipped) {
+  const Pattern& rows = patterns[static_cast<size_t>(s) & 3];
+  const qreal left = std::round(rect.center().x() - patternSize / 2);
+  const qreal top = std::round(rect.center().y() - patternSize / 2);
+  QPainterPath path;
+  for (size_t r = 0; r < rows.size(); ++r) {
+    const char* row = rows[flipped ? rows.size() - 1 - r : r];
+    for (int c = 0; row[c] != '\0'; ++c) {
+      if (row[c] == '#') path.addRect(left + c, top + static_cast<qreal>(r), 1, 1);
+    }
+  }
+  return path.simplified();
+}
+
 }  // namespace
 
 QColor suitInk(Suit s) { return isRed(s) ? QColor(204, 18, 36) : QColor(18, 18, 24); }
@@ -78,6 +106,7 @@ const QPainterPath& suitShape(Suit s) {
 }
 
 QPainterPath suitIn(Suit s, const QRectF& rect, bool flipped) {
+  if (std::max(rect.width(), rect.height()) < largestPatternedSign) return pixelSign(s, rect, flipped);
   QTransform t;
   if (flipped) {
     t.translate(rect.right(), rect.bottom());

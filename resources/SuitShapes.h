@@ -18,7 +18,8 @@ QColor suitInk(Suit s);
 // The outline of a suit symbol in the unit square (0,0)-(1,1), point up.
 const QPainterPath& suitShape(Suit s);
 
-// The suit symbol fitted into rect, turned upside down when flipped.
+// The suit symbol fitted into rect, turned upside down when flipped. Below
+// 10 pixels it is a crisp 7 x 7 pixel sign centred on rect's centre.
 QPainterPath suitIn(Suit s, const QRectF& rect, bool flipped = false);
 
 }  // namespace velmoran::art

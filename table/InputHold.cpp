@@ -78,8 +78,12 @@ bool InputHold::holds(QObject* watched, QEvent* event) const {
 
 bool InputHold::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
-  if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease)
-    buttonDown_ = static_cast<QMouseEvent*>(event)->buttons() != Qt::NoButton;
+  if (isMouseInput(type)) {
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    lastPointer_ = mouse->globalPosition().toPoint();
+    if (type != QEvent::MouseMove && type != QEvent::MouseButtonDblClick)
+      buttonDown_ = mouse->buttons() != Qt::NoButton;
+  }
 
   if (!isBusy() || isSuspended()) return false;
 

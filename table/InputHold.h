@@ -15,7 +15,8 @@ namespace velmoran {
 //  - holds a window close asked for while busy and carries it out when the
 //    busy state ends;
 //  - records every mouse press and release, busy or not: that record is
-//    "the mouse button is down now";
+//    "the mouse button is down now"; and where the pointer was last seen,
+//    so a move held back can still be followed once the hold ends;
 //  - lets everything else through (paint, timers, sound);
 //  - steps aside entirely while a sheet or message box is up in the middle
 //    of a busy state (SuspendScope), so the player can answer it.
@@ -29,6 +30,7 @@ class InputHold : public QObject {
   bool isBusy() const { return !busyOwners_.empty(); }
   bool isSuspended() const { return suspended_ > 0; }
   bool mouseButtonDown() const { return buttonDown_; }
+  QPoint lastPointer() const { return lastPointer_; }  // global coordinates
 
   // Used by the scopes below; prefer those.
   void beginBusy(QWidget* gestureOwner);
@@ -47,6 +49,7 @@ class InputHold : public QObject {
   std::vector<QPointer<QWidget>> busyOwners_;  // innermost last; null = no owner
   int suspended_ = 0;
   bool buttonDown_ = false;
+  QPoint lastPointer_;
   QPointer<QWidget> heldClose_;
 };
 

@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QScreen>
+#include <QShowEvent>
+#include <QWindowStateChangeEvent>
 
 #include "dialogs/TakesKeyboard.h"
 #include "shell/assets/SoundBank.h"
@@ -35,8 +37,9 @@ Wmain::Wmain(MainRoutines& routines, QWidget* parent)
       CVdragger(new DragSprite(board_)) {
   InputHold::instance();  // input is held from the first animation on
   setCentralWidget(board_);
+  // The board takes all the room the window has; it is black beyond the
+  // board picture.
   board_->setMinimumSize(boardSize(smallestCards));
-  board_->setMaximumSize(boardSize(largestCards));
   board_->setSurface(&surface_);
   setBoardSize(boardSize(smallestCards));
   setAttribute(Qt::WA_QuitOnClose, false);  // closing goes through hooks.closeRequested
@@ -78,7 +81,8 @@ void Wmain::updateSizes() {
   surface_ = offscreenPict_;
   PXdrag = QImage(cards.width, cards.height, boardFormat);
   target_ = DrawTarget::Offscreen;
-  // A zoomed window keeps the size it was given; its board sits in the middle.
+  // A window the system keeps maximised is larger than any board; the board
+  // sits in its middle, black all round.
   const QSize spare = board_->size() - boardSize(cards);
   const bool centred = isMaximized() || isFullScreen();
   board_->setBoardOrigin(
@@ -95,45 +99,75 @@ void Wmain::boardResized() {
   settleTimer_.start();
 }
 
+// Every resize ends with the window closed in on the board of the card
+// size that fits, centred across the screen, in one step. A window manager
+// that keeps the window maximised gets the board centred in black instead.
 void Wmain::settleSize() {
   if (InputHold::instance().isBusy()) {
     settleTimer_.start();  // an animation is running; resize after it
     return;
   }
-  if (shrinkAfterZoom_) {
-    shrinkAfterZoom_ = false;
-    setBoardSize(boardSize(smallestCards));
+  declareSizeLimits();
+  if (maximizeClicked) {
+    zoom();
+    return;
+  }
+  if (!isMaximized() && !isFullScreen()) {
+    const CardSize cards = zoomedCards_.value_or(cardSizeForWindow(board_->width(), board_->height()));
+    zoomedCards_.reset();
+    setBoardSize(boardSize(cards));
   }
   updateSizes();
-  // Every resize ends with the window closed in on the board and centred
-  // across the screen, also when the board already fitted, as after the
-  // zoom back to the smallest board.
-  if (!isMaximized() && !isFullScreen()) {
-    if (board_->size() != boardSize(cardSize())) setBoardSize(boardSize(cardSize()));
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-      move((screen->geometry().width() - frameGeometry().width()) / 2, y());
-  }
   rebuildOffscreen();
 }
 
+// The window manager's maximise stands for the zoom button. The first zoom
+// takes the cards that fit the room it was given, the next returns to the
+// smallest board; either way the window then leaves the maximised state and
+// closes in on that board, once the window manager has restored it.
+void Wmain::zoom() {
+  maximizeClicked = false;
+  maximizedState = !maximizedState;
+  zoomedCards_ = maximizedState ? cardSizeForWindow(board_->width(), board_->height()) : smallestCards;
+  showNormal();
+  settleTimer_.start();
+}
+
+// The largest board is the largest window; the window manager is told so
+// that a maximise stops there.
+void Wmain::declareSizeLimits() { setMaximumSize(boardSize(largestCards) + chromeSize()); }
+
+// The menu bar above the board.
+QSize Wmain::chromeSize() const {
+  const QWidget* menu = menuWidget();
+  return {0, menu != nullptr && !menu->isHidden() ? menu->sizeHint().height() : 0};
+}
+
+// The window takes the board's size and is centred across the screen in
+// one request, so the window manager shows a single step.
 void Wmain::setBoardSize(QSize size) {
-  const QSize chrome = this->size() - board_->size();
-  resize(size + chrome.expandedTo(QSize(0, 0)));
+  const QSize client = size + chromeSize();
+  const QSize frame = client + frameGeometry().size() - geometry().size();
+  int left = geometry().x();
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    left += (screen->geometry().width() - frame.width()) / 2 - frameGeometry().x();
+  if (geometry() != QRect(QPoint(left, geometry().y()), client))
+    setGeometry(QRect(QPoint(left, geometry().y()), client));
   board_->resize(size);
 }
 
-// The window manager's maximise stands for the zoom button: the first
-// enlarges the board as far as the window allows, the next returns the
-// window to the smallest board.
+void Wmain::showEvent(QShowEvent* event) {
+  declareSizeLimits();
+  QMainWindow::showEvent(event);
+}
+
 void Wmain::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
   if (event->type() != QEvent::WindowStateChange) return;
-  if (isMaximized() && !maximizedState) {
-    maximizedState = true;
-  } else if (!isMaximized() && maximizedState) {
-    maximizedState = false;
-    shrinkAfterZoom_ = true;
-    settleTimer_.start();
+  const auto* change = static_cast<QWindowStateChangeEvent*>(event);
+  if (isMaximized() && !(change->oldState() & Qt::WindowMaximized)) {
+    maximizeClicked = true;
+    settleTimer_.start();  // the resize that comes with it is handled then
   }
 }
 
@@ -155,10 +189,13 @@ void Wmain::placeCard(int drawCode, int x, int y) {
     QPainter painter(&picture);
     BoardPainter(painter, pictures_, routines_).placeCard(drawCode, x, y);
   };
+  const CardSize cards = cardSize();
+  const QRect place(boardOrigin() + BoardPainter::placeOrigin(cards, x, y),
+                    QSize(cards.width, cards.height));
   if (target_ == DrawTarget::Window) {
     drawOn(surface_);
-    // Each back turned during an animation shows at once.
-    if (drawCode == cardBackCode && routines_.gShuffle) updateNow();
+    // An animation pauses after its draws: each must be seen before that.
+    board_->repaint(place);
     return;
   }
   const bool showingBoard = surface_.constBits() == offscreenPict_.constBits();
@@ -170,9 +207,7 @@ void Wmain::placeCard(int drawCode, int x, int y) {
     drawOn(surface_);
   // Shown at the next turn of the event loop, such as the wait for a sound:
   // a card put back after a refused drop is seen in its place at once.
-  const CardSize cards = cardSize();
-  board_->update(QRect(boardOrigin() + BoardPainter::placeOrigin(cards, x, y),
-                       QSize(cards.width, cards.height)));
+  board_->update(place);
 }
 
 void Wmain::setDrawTarget(DrawTarget target) { target_ = target; }

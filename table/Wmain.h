@@ -80,11 +80,13 @@ class Wmain : public QMainWindow, public TableInterface {
   bool dragging = false;
   int gridDragStartX = 0;
   int gridDragStartY = 0;
-  bool maximizedState = false;
+  bool maximizeClicked = false;  // the zoom's resize is not yet handled
+  bool maximizedState = false;   // the window is in its zoomed state
 
  protected:
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   // What the button that is down at the moment started.
@@ -97,6 +99,9 @@ class Wmain : public QMainWindow, public TableInterface {
   void updateSizes();
   void boardResized();
   void settleSize();
+  void zoom();
+  void declareSizeLimits();
+  QSize chromeSize() const;
   void setBoardSize(QSize size);
   void showBoard();
 
@@ -106,7 +111,8 @@ class Wmain : public QMainWindow, public TableInterface {
   bool onBoard(QPoint pixel) const;
   void pickUp(QPoint pixel, int card);
   void moveSprite(QPoint pixel);
-  void drop(QPoint pixel);
+  void followHeldMoves();
+  void drop();
   void beginGesture(Gesture gesture);
   void endGesture();
   void beginHint(const std::vector<Mark>& marks);
@@ -128,7 +134,7 @@ class Wmain : public QMainWindow, public TableInterface {
   QPoint lastPointer_;
 
   QTimer settleTimer_;  // a resize has ended when the size stays put this long
-  bool shrinkAfterZoom_ = false;
+  std::optional<CardSize> zoomedCards_;  // the board a zoom closes in on
 };
 
 }  // namespace velmoran

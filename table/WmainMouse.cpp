@@ -88,9 +88,17 @@ void Wmain::pickUp(QPoint pixel, int card) {
   if (routines_.gSound) {
     play(Sound::SNDflick);
     waitWhilePlaying(Sound::SNDflick);
+    followHeldMoves();
   }
-  // A release while the flick sounded was held back: drop now.
-  if (gesture_ == Gesture::Drag && !mouseButtonDown()) boardReleased(lastPointer_, Qt::LeftButton);
+}
+
+// Moves and a release while the flick sounded were held back. The sprite
+// goes where the pointer went meanwhile, and a release drops it there.
+void Wmain::followHeldMoves() {
+  if (gesture_ != Gesture::Drag) return;
+  const QPoint pointer = board_->mapFromGlobal(InputHold::instance().lastPointer()) - boardOrigin();
+  if (pointer != lastPointer_) boardMoved(pointer);
+  if (!mouseButtonDown()) boardReleased(pointer, Qt::LeftButton);
 }
 
 void Wmain::boardMoved(QPoint pixel) {
@@ -110,7 +118,7 @@ void Wmain::moveSprite(QPoint pixel) {
   dragging = true;
 }
 
-void Wmain::boardReleased(QPoint pixel, Qt::MouseButton button) {
+void Wmain::boardReleased(QPoint /*where: the sprite decides*/, Qt::MouseButton button) {
   if (button != Qt::LeftButton) return;
   switch (gesture_) {
     case Gesture::None:
@@ -126,25 +134,21 @@ void Wmain::boardReleased(QPoint pixel, Qt::MouseButton button) {
       return;
     }
     case Gesture::Drag:
-      drop(pixel);
+      drop();
       return;
   }
 }
 
-// The card lands where the sprite's centre is. Let go off the board, it
-// goes back where it came from.
-void Wmain::drop(QPoint pixel) {
+// The card lands where the sprite's centre is, wherever the pointer was
+// let go: the sprite never leaves the board.
+void Wmain::drop() {
   const BusyScope busy;
   endGesture();
   dragging = false;
   CVdragger->hide();
   const CardSize cards = cardSize();
-  int x = 0;
-  int y = 0;
-  if (onBoard(pixel)) {
-    x = routines_.whereInGridX(static_cast<int>(currentDragX + cards.width / 2.0));
-    y = routines_.whereInGridY(static_cast<int>(currentDragY + cards.height / 2.0));
-  }
+  const int x = routines_.whereInGridX(static_cast<int>(currentDragX + cards.width / 2.0));
+  const int y = routines_.whereInGridY(static_cast<int>(currentDragY + cards.height / 2.0));
   routines_.dropCard(currentDragCard, gridDragStartX, gridDragStartY, x, y);
 }
 

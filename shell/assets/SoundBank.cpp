@@ -12,10 +12,6 @@ namespace velmoran::assets {
 
 namespace {
 
-// Time allowed past a sound's length before it counts as finished: the
-// audio device starts a little after play() returns.
-constexpr std::chrono::milliseconds endMargin{60};
-
 const sounds::SoundEntry& entryOf(Sound sound) {
   return sounds::catalog[static_cast<size_t>(sound) % sounds::catalog.size()];
 }
@@ -91,7 +87,9 @@ bool SoundBank::isPlaying(Sound sound) const {
   const auto& voice = d->voices[static_cast<size_t>(sound) % d->voices.size()];
   if (!voice.playing) return false;
   if (voice.looping) return true;
-  return std::chrono::milliseconds(voice.started.elapsed()) < duration(sound) + endMargin;
+  // A wait for the sound lasts its own length; the device's start-up lag is
+  // a few milliseconds and not worth holding the game for.
+  return std::chrono::milliseconds(voice.started.elapsed()) < duration(sound);
 }
 
 std::chrono::milliseconds SoundBank::duration(Sound sound) const {

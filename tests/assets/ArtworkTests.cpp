@@ -72,6 +72,55 @@ class ArtworkTests : public QObject {
     }
   }
 
+  // At the smallest size the suit in the index is a crisp sign of at least
+  // seven pixels, and a club does not look like a spade.
+  void smallIndexSuitsAreCrispAndDistinct() {
+    auto inkMask = [](int card) {
+      const QImage c = face(card, 40);
+      const QRect sign(1, 11, 9, 12);  // below the rank, left of the pips
+      std::vector<bool> mask;
+      int inkRows = 0;
+      for (int y = sign.top(); y <= sign.bottom(); ++y) {
+        bool rowHasInk = false;
+        for (int x = sign.left(); x <= sign.right(); ++x) {
+          const QRgb px = c.pixel(x, y);
+          const bool ink = px == suitInk(Suit::Spades).rgb();
+          if (!ink && px != qRgb(255, 255, 255)) return std::pair{std::vector<bool>{}, 0};
+          mask.push_back(ink);
+          rowHasInk = rowHasInk || ink;
+        }
+        inkRows += rowHasInk;
+      }
+      return std::pair{mask, inkRows};
+    };
+    const auto [club, clubRows] = inkMask(2);    // the two of clubs
+    const auto [spade, spadeRows] = inkMask(41);  // the two of spades
+    QVERIFY2(!club.empty() && !spade.empty(), "the sign has shades between ink and paper");
+    QVERIFY(clubRows >= 7 && spadeRows >= 7);
+    int differing = 0;
+    for (size_t i = 0; i < club.size(); ++i) differing += club[i] != spade[i];
+    QVERIFY(differing >= 6);
+  }
+
+  // Each of the twelve court cards has a figure of its own: the courts of
+  // one rank differ across their middle, not only in the corner index.
+  void everyCourtHasItsOwnFigure() {
+    for (int rank = 11; rank <= 13; ++rank) {
+      for (int a = 0; a < 4; ++a) {
+        for (int b = a + 1; b < 4; ++b) {
+          const QImage one = face(a * 13 + rank, 40), other = face(b * 13 + rank, 40);
+          const QRect middle(12, 17, 16, 22);
+          int differing = 0;
+          for (int y = middle.top(); y <= middle.bottom(); ++y)
+            for (int x = middle.left(); x <= middle.right(); ++x)
+              differing += one.pixel(x, y) != other.pixel(x, y);
+          QVERIFY2(differing > middle.width() * middle.height() / 5,
+                   qPrintable(QStringLiteral("rank %1, suits %2 and %3").arg(rank).arg(a).arg(b)));
+        }
+      }
+    }
+  }
+
   // Court cards carry a coloured picture, not just a letter.
   void courtCardsShowAFigure() {
     for (int card : {11, 12, 13, 24, 25, 26, 37, 38, 39, 50, 51, 52}) {

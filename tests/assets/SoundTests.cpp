@@ -100,6 +100,11 @@ class SoundTests : public QObject {
     bank.play(Sound::SNDflick);
     QVERIFY(bank.isPlaying(Sound::SNDflick));
     QTRY_VERIFY_WITH_TIMEOUT(!bank.isPlaying(Sound::SNDflick), 1000);
+    // A wait for a sound lasts the sound's own length, no longer: a bump
+    // and the next one follow each other at the sound's pace.
+    bank.play(Sound::SNDbump);
+    QTest::qSleep(static_cast<int>(bank.duration(Sound::SNDbump).count()) + 10);
+    QVERIFY(!bank.isPlaying(Sound::SNDbump));
   }
 
   void aStoppedSoundIsNotPlaying() {

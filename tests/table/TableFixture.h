@@ -16,7 +16,6 @@ namespace velmoran::testing {
 // Sounds are written down, not played; everything else is the real window.
 class RecordingWmain : public Wmain {
  public:
-  using Wmain::Wmain;
   std::vector<Sound> played;
   std::vector<Sound> looping;
   std::vector<Sound> stopped;
@@ -24,8 +23,40 @@ class RecordingWmain : public Wmain {
   void play(Sound sound) override { played.push_back(sound); }
   void playLooping(Sound sound) override { looping.push_back(sound); }
   void stop(Sound sound) override { stopped.push_back(sound); }
-  void waitWhilePlaying(Sound) override {}
+  // Above zero, the pick-up's flick is waited out for this long, as a
+  // sounding flick would be; every other sound ends at once.
+  std::chrono::milliseconds flickLength{0};
+  void waitWhilePlaying(Sound sound) override {
+    if (sound == Sound::SNDflick && flickLength.count() > 0) wait(flickLength);
+  }
   void showMessage(const std::string&) override { ++messages; }
+
+  // Pauses that began while something drawn on the window had not yet
+  // reached the screen.
+  int pausesBeforeShown = 0;
+  void setDrawTarget(DrawTarget target) override {
+    onWindow_ = target == DrawTarget::Window;
+    Wmain::setDrawTarget(target);
+  }
+  void placeCard(int drawCode, int x, int y) override {
+    if (onWindow_) unshown_ = true;  // before: the draw may paint at once
+    Wmain::placeCard(drawCode, x, y);
+  }
+  void wait(std::chrono::microseconds duration) override {
+    if (unshown_) ++pausesBeforeShown;
+    Wmain::wait(duration);
+  }
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == board() && event->type() == QEvent::Paint) unshown_ = false;
+    return Wmain::eventFilter(watched, event);
+  }
+  explicit RecordingWmain(MainRoutines& routines) : Wmain(routines) {
+    board()->installEventFilter(this);
+  }
+
+ private:
+  bool onWindow_ = false;
+  bool unshown_ = false;
 };
 
 struct Table {

@@ -1,5 +1,6 @@
 // Playing with the mouse on a real window: pick up, drag, drop, deal.
 #include <QTest>
+#include <QTimer>
 
 #include "TableFixture.h"
 
@@ -20,6 +21,8 @@ class MousePlayTest : public QObject {
   void releaseWithoutAPickUpDoesNothing();
   void pressOnAnEmptyHandSlotDealsOnRelease();
   void spriteFollowsThePointerInsideTheBoard();
+  void aFastDragKeepsItsMoves();
+  void aReleaseOffTheBoardDropsWhereTheSpriteIs();
 };
 
 void MousePlayTest::pressAndReleaseOnAHandCardPutsItBackSilently() {
@@ -191,9 +194,49 @@ void MousePlayTest::spriteFollowsThePointerInsideTheBoard() {
   QVERIFY(table.window->dragging);
   table.moveTo(QPoint(-50, cards.boardHeight() + 40));  // off the board's corner
   QCOMPARE(sprite->pos(), QPoint(0, cards.boardHeight() - cards.height));
-  table.release(QPoint(-50, cards.boardHeight() + 40));  // let go off the board: back
+  table.release(QPoint(-50, cards.boardHeight() + 40));  // dropped at (1, 9): refused
   QCOMPARE(table.at(14, 5), 12);
-  QCOMPARE(table.count(Sound::SNDfuzz), 0);
+  QCOMPARE(table.at(1, 9), 0);
+  QCOMPARE(table.count(Sound::SNDfuzz), 1);
+}
+
+// The pick-up waits for its flick to sound; a player who is quicker than
+// that still plays the card where the pointer went, whether the release
+// comes during the wait or after it.
+void MousePlayTest::aFastDragKeepsItsMoves() {
+  for (const bool releaseInTheWait : {false, true}) {
+    Table table;
+    table.window->flickLength = std::chrono::milliseconds(150);
+    const QPoint target = table.centreOf(7, 5);
+    QTimer::singleShot(20, [&] {
+      table.moveTo(table.centreOf(10, 5));
+      table.moveTo(target);
+    });
+    if (releaseInTheWait) QTimer::singleShot(40, [&] { table.release(target); });
+    table.press(table.centreOf(14, 5));
+    if (!releaseInTheWait) {
+      const CardSize cards = table.cards();
+      QCOMPARE(table.window->dragSprite()->pos(),
+               target - QPoint(cards.width / 2, cards.height / 2));
+      QVERIFY(table.window->dragging);
+      table.release(target);
+    }
+    QCOMPARE(table.at(7, 5), 12);
+    QCOMPARE(table.count(Sound::SNDslap), 1);
+    QVERIFY(!table.window->dragSprite()->isVisible());
+  }
+}
+
+// The sprite stays on the board, so its centre always names a place: a
+// release with the pointer beyond the window's edge drops there.
+void MousePlayTest::aReleaseOffTheBoardDropsWhereTheSpriteIs() {
+  Table table;
+  const QPoint target = table.centreOf(7, 5);
+  table.press(table.centreOf(14, 5));
+  table.moveTo(target);
+  table.release(QPoint(-30, target.y()));
+  QCOMPARE(table.at(7, 5), 12);
+  QCOMPARE(table.count(Sound::SNDslap), 1);
 }
 
 QTEST_MAIN(MousePlayTest)

@@ -58,6 +58,7 @@ class RenderingTest : public QObject {
   void cardBackNumbersOutsideTheListShowTheFirstCell();
   void victoryBannerIsCentredOnTheGrid();
   void windowShowsTheBoardPicture();
+  void bookRemovalShowsEveryStep();
 };
 
 void RenderingTest::framesOfEmptyPlaces() {
@@ -243,6 +244,21 @@ void RenderingTest::windowShowsTheBoardPicture() {
   QCOMPARE(interior(board, place(2, 2)),
            interior(assets::deckSheet(cards.width),
                     QRect(4 * cards.width, 0, cards.width, cards.height)));
+}
+
+// The cards of a book leave one by one: each draw of the animation is on
+// the screen before the pause that follows it.
+void RenderingTest::bookRemovalShowsEveryStep() {
+  Table table({40, 0, 0, 0});  // the fourth ace; the king of its first suit at (6, 5)
+  table.game.gPlayingGrid[7][5] = 1;
+  table.game.gPlayingGrid[8][5] = 14;
+  table.game.gPlayingGrid[8][4] = 27;
+  table.window->rebuildOffscreen();
+  table.drag(table.centreOf(14, 5), table.centreOf(7, 4));
+  QCOMPARE(table.game.gNumBooks, 1);
+  QCOMPARE(table.at(7, 4), 0);
+  QCOMPARE(table.at(14, 7), 1);
+  QCOMPARE(table.window->pausesBeforeShown, 0);
 }
 
 QTEST_MAIN(RenderingTest)
