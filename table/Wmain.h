@@ -96,6 +96,7 @@ class Wmain : public QMainWindow, public TableInterface {
   void setupGraphics();
   void updateSizes();
   void boardResized();
+  void picturesReady();
   void settleSize();
   void setBoardSize(QSize size);
   void showBoard();
