@@ -4,7 +4,6 @@
 
 #include "BackPainter.h"
 #include "CardPainter.h"
-#include "Fonts.h"
 #include "Labels.h"
 #include "Panels.h"
 
@@ -36,7 +35,5 @@ QImage drawPicture(std::string_view name) {
   if (name == "PXicon") return drawIcon();
   return {};
 }
-
-void prepareDrawing() { font(Face::Sans, 12); }
 
 }  // namespace velmoran::art

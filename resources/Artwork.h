@@ -11,8 +11,4 @@ namespace velmoran::art {
 // the help diagrams are made by the help window from the real windows.
 QImage drawPicture(std::string_view name);
 
-// Loads the typefaces. Run it once on the UI thread before pictures are
-// drawn on other threads, so that only the drawing happens there.
-void prepareDrawing();
-
 }  // namespace velmoran::art

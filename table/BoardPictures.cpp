@@ -6,7 +6,6 @@
 
 namespace velmoran {
 
-// The first size is drawn at once, as there is nothing to stand in for it.
 void BoardPictures::setCardSize(CardSize size) {
   if (size == size_) return;
   size_ = size;
@@ -16,7 +15,7 @@ void BoardPictures::setCardSize(CardSize size) {
     use(std::make_shared<const SizePictures>(stretchedSizePictures(*nearest, size)), false);
     cache_.request(size);
   } else {
-    use(cache_.drawNow(size), true);
+    use(cache_.drawNow(size), true);  // nothing to stand in for the first size
   }
 }
 

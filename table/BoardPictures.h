@@ -15,7 +15,7 @@ namespace velmoran {
 // the books, the three labels and the victory banner, with where each
 // label goes. Changing the size picks the pictures of that size. A size
 // not drawn yet is shown with those of the nearest size stretched to it
-// until its own are ready.
+// until its own are ready; the first size is drawn at once.
 class BoardPictures {
  public:
   void setCardSize(CardSize size);

@@ -26,9 +26,7 @@ QImage makeTapestry() {
 
 }  // namespace
 
-PictureCache::PictureCache(QObject* parent) : QObject(parent), tapestryPict_(makeTapestry()) {
-  assets::prepareDrawing();
-}
+PictureCache::PictureCache(QObject* parent) : QObject(parent), tapestryPict_(makeTapestry()) {}
 
 PictureCache::Pictures PictureCache::find(CardSize size) {
   inUse_ = size;

@@ -100,8 +100,6 @@ QImage drawFamilyMember(Family family, int w) {
   return isCardWidth(w) ? art::drawPicture(familyName(family, w)) : QImage();
 }
 
-void prepareDrawing() { art::prepareDrawing(); }
-
 int pictureNumber(std::string_view name) {
   const int index = indexOf(name);
   return index < 0 ? 0 : pictureTable[static_cast<size_t>(index)].number;

@@ -25,11 +25,9 @@ const QImage& handLabel(int cardWidth);
 const QImage& victoryBanner(int cardWidth);
 
 // The same families drawn afresh and not kept, for a caller that keeps only
-// the sizes it uses. Safe on any thread once prepareDrawing() has run on the
-// UI thread; another width gives an empty picture.
+// the sizes it uses. Safe on any thread; another width gives an empty picture.
 enum class Family { Deck, Backs, Logo, Books, Hand, Victory };
 QImage drawFamilyMember(Family family, int cardWidth);
-void prepareDrawing();
 
 // The resource number of a picture name, 0 when unknown.
 int pictureNumber(std::string_view name);
