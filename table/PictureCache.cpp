@@ -4,6 +4,9 @@
 #include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
 #include <cstdlib>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 #include "shell/assets/Assets.h"
 
@@ -24,9 +27,22 @@ QImage makeTapestry() {
   return tapestry;
 }
 
+// Pictures are large and come and go with the card size, many drawn on
+// other threads. The C library would otherwise raise its threshold for
+// mapping large blocks after the first is freed, and keep the memory of
+// later ones in per-thread pools that it seldom gives back.
+void giveBackLargeBlocks() {
+#ifdef __GLIBC__
+  static const bool fixed = mallopt(M_MMAP_THRESHOLD, 256 * 1024) != 0;
+  Q_UNUSED(fixed);
+#endif
+}
+
 }  // namespace
 
-PictureCache::PictureCache(QObject* parent) : QObject(parent), tapestryPict_(makeTapestry()) {}
+PictureCache::PictureCache(QObject* parent) : QObject(parent), tapestryPict_(makeTapestry()) {
+  giveBackLargeBlocks();
+}
 
 PictureCache::Pictures PictureCache::find(CardSize size) {
   inUse_ = size;

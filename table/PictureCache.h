@@ -11,7 +11,7 @@
 namespace velmoran {
 
 // The pictures of the card sizes the window has used lately. The size in
-// use and the few before it are kept, the least recently used is let go
+// use and the one before it are kept, the least recently used is let go
 // when another is drawn, so memory stays bounded however often the window
 // is resized. A size not yet drawn is drawn off the UI thread.
 class PictureCache : public QObject {
@@ -20,7 +20,7 @@ class PictureCache : public QObject {
   using Pictures = std::shared_ptr<const SizePictures>;
 
   // Besides the size in use, this many others are kept.
-  static constexpr int othersKept = 2;
+  static constexpr int othersKept = 1;
 
   explicit PictureCache(QObject* parent = nullptr);
 
