@@ -1,5 +1,7 @@
 #include "table/PictureCache.h"
 
+#include <QElapsedTimer>
+#include <QLoggingCategory>
 #include <QPainter>
 #include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
@@ -14,6 +16,8 @@ namespace velmoran {
 
 namespace {
 
+Q_LOGGING_CATEGORY(resizeLog, "velmoran.resize", QtWarningMsg)
+
 // The tapestry: the 150-pixel tile repeated four across and eight down, the
 // fourth column cut at 550.
 QImage makeTapestry() {
@@ -27,21 +31,27 @@ QImage makeTapestry() {
   return tapestry;
 }
 
-// Pictures are large and come and go with the card size, many drawn on
-// other threads. The C library would otherwise raise its threshold for
-// mapping large blocks after the first is freed, and keep the memory of
-// later ones in per-thread pools that it seldom gives back.
-void giveBackLargeBlocks() {
+// Pictures are large, and many are drawn on other threads. The C library
+// would keep each thread's memory in a pool of its own, where the UI thread
+// cannot reuse it and little is ever given back: one pool for all, and the
+// pages that pictures let go are given back.
+void shareOnePool() {
 #ifdef __GLIBC__
-  static const bool fixed = mallopt(M_MMAP_THRESHOLD, 256 * 1024) != 0;
-  Q_UNUSED(fixed);
+  static const bool once = mallopt(M_ARENA_MAX, 1) != 0;
+  Q_UNUSED(once);
+#endif
+}
+
+void giveBackFreedPages() {
+#ifdef __GLIBC__
+  malloc_trim(0);
 #endif
 }
 
 }  // namespace
 
 PictureCache::PictureCache(QObject* parent) : QObject(parent), tapestryPict_(makeTapestry()) {
-  giveBackLargeBlocks();
+  shareOnePool();
 }
 
 PictureCache::Pictures PictureCache::find(CardSize size) {
@@ -62,8 +72,11 @@ void PictureCache::request(CardSize size) {
   if (find(size) || !drawing_.insert(size.width).second) return;
   QtConcurrent::run(drawSizePictures, size, tapestryPict_)
       .then(this, [this, size](SizePictures pictures) {
+        QElapsedTimer held;
+        held.start();
         drawing_.erase(size.width);
         keep(std::move(pictures));
+        qCDebug(resizeLog, "cards %d kept, %.1f ms", size.width, held.nsecsElapsed() / 1e6);
         emit ready(size);
       });
 }
@@ -87,12 +100,14 @@ qsizetype PictureCache::bytesHeld() const {
 PictureCache::Pictures PictureCache::keep(SizePictures pictures) {
   held_.push_front(std::make_shared<const SizePictures>(std::move(pictures)));
   Pictures kept = held_.front();
+  const size_t before = held_.size();
   for (auto oldest = std::prev(held_.end());
        held_.size() > static_cast<size_t>(othersKept + 1) && oldest != held_.begin();) {
     const auto younger = std::prev(oldest);
     if ((*oldest)->size != inUse_) held_.erase(oldest);
     oldest = younger;
   }
+  if (held_.size() < before) giveBackFreedPages();
   return kept;
 }
 
