@@ -160,7 +160,8 @@ bool App::open() {
   wmain_->setTitle(routines_.title());
   wmain_->rebuildOffscreen();
   showSplash();
-  preloadSoundsAndImages();
+  // Loading the sounds starts the audio backend: once the splash is up.
+  QTimer::singleShot(0, this, &App::preloadSoundsAndImages);
   enableMenuItems();
   return true;
 }

@@ -6,35 +6,42 @@
 #include <utility>
 
 #include "table/CardSize.h"
+#include "table/PictureCache.h"
 
 namespace velmoran {
 
 // The pictures the board is drawn with at one card size: the card faces
 // and their dimmed copy, the card backs, the tapestry behind the hand and
 // the books, the three labels and the victory banner, with where each
-// label goes. Changing the size picks the pictures of that size; the
-// tapestry tile is made once.
+// label goes. Changing the size picks the pictures of that size. A size
+// not drawn yet is shown with those of the nearest size stretched to it
+// until its own are ready; the first size is drawn at once.
 class BoardPictures {
  public:
-  BoardPictures();
-
   void setCardSize(CardSize size);
   CardSize cardSize() const { return size_; }
+  // Whether the pictures are the size's own, not a stand-in.
+  bool drawnForSize() const { return drawn_; }
+  // Takes the pictures of the current size once they are ready; true when
+  // they replaced a stand-in.
+  bool takeDrawnPictures();
+  // Tells when the pictures of a size are ready.
+  PictureCache& cache() { return cache_; }
 
   // The card faces, each an opaque card on black, and their dimmed copy.
-  const QImage& deckpict() const { return deckpict_; }
-  const QImage& dimdeckpict() const { return dimdeckpict_; }
-  const QImage& backspict() const { return backspict_; }
-  const QImage& tapestry() const { return tapestry_; }  // already the panel's size
-  const QImage& logoPict() const { return logoPict_; }
-  const QImage& booksPict() const { return booksPict_; }
-  const QImage& handPict() const { return handPict_; }
-  const QImage& victoryPict() const { return victoryPict_; }
+  const QImage& deckpict() const { return pictures_->deckpict; }
+  const QImage& dimdeckpict() const { return pictures_->dimdeckpict; }
+  const QImage& backspict() const { return pictures_->backspict; }
+  const QImage& tapestry() const { return pictures_->tapestry; }  // already the panel's size
+  const QImage& logoPict() const { return pictures_->logoPict; }
+  const QImage& booksPict() const { return pictures_->booksPict; }
+  const QImage& handPict() const { return pictures_->handPict; }
+  const QImage& victoryPict() const { return pictures_->victoryPict; }
   // An empty place of the grid, of the hand or books, and the legal-move
-  // frame that is laid over a place; made once per size.
-  const QImage& gridPlace() const { return gridPlace_; }
-  const QImage& sidePlace() const { return sidePlace_; }
-  const QImage& legalFrame() const { return legalFrame_; }
+  // frame that is laid over a place.
+  const QImage& gridPlace() const { return pictures_->gridPlace; }
+  const QImage& sidePlace() const { return pictures_->sidePlace; }
+  const QImage& legalFrame() const { return pictures_->legalFrame; }
   QPoint logoPosition() const;
   QPoint booksPosition() const;
   QPoint handPosition() const;
@@ -50,11 +57,12 @@ class BoardPictures {
   const QImage& cardback(int n);
 
  private:
+  void use(PictureCache::Pictures pictures, bool drawn);
+
+  PictureCache cache_;
   CardSize size_{0, 0};
-  QImage tapestryPict_;  // 550 x 1200, the tile repeated
-  QImage deckpict_, dimdeckpict_, backspict_, tapestry_;
-  QImage logoPict_, booksPict_, handPict_, victoryPict_;
-  QImage gridPlace_, sidePlace_, legalFrame_;
+  std::shared_ptr<const SizePictures> pictures_ = std::make_shared<const SizePictures>();
+  bool drawn_ = false;
   std::map<int, QImage> cardbacks_;
 };
 

@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QElapsedTimer>
+#include <QLoggingCategory>
 #include <QScreen>
 #include <QShowEvent>
 #include <QWindowStateChangeEvent>
@@ -28,6 +30,10 @@ constexpr std::chrono::milliseconds soundGrace{1000};
 
 QSize boardSize(CardSize cards) { return {cards.boardWidth(), cards.boardHeight()}; }
 
+// How long each step of a resize holds the UI thread: scripts/measure-resize
+// switches it on.
+Q_LOGGING_CATEGORY(resizeLog, "velmoran.resize", QtWarningMsg)
+
 }  // namespace
 
 Wmain::Wmain(MainRoutines& routines, QWidget* parent)
@@ -51,6 +57,7 @@ Wmain::Wmain(MainRoutines& routines, QWidget* parent)
   connect(board_, &BoardView::moved, this, &Wmain::boardMoved);
   connect(board_, &BoardView::released, this, &Wmain::boardReleased);
   connect(board_, &BoardView::resized, this, &Wmain::boardResized);
+  connect(&pictures_.cache(), &PictureCache::ready, this, &Wmain::picturesReady);
   setupGraphics();
 }
 
@@ -93,10 +100,26 @@ void Wmain::updateSizes() {
 // step; once the size stays put the window closes in on the board.
 void Wmain::boardResized() {
   if (!InputHold::instance().isBusy()) {
+    QElapsedTimer held;
+    held.start();
     updateSizes();
     rebuildOffscreen();
+    qCDebug(resizeLog, "resized to %dx%d: cards %d, %s, %.1f ms", board_->width(),
+            board_->height(), cardSize().width,
+            pictures_.drawnForSize() ? "drawn" : "stand-in", held.nsecsElapsed() / 1e6);
   }
   settleTimer_.start();
+}
+
+// The pictures of a new size were drawn on another thread: the board
+// shows them in place of the stand-in.
+void Wmain::picturesReady() {
+  QElapsedTimer held;
+  held.start();
+  if (!pictures_.takeDrawnPictures() || InputHold::instance().isBusy()) return;
+  rebuildOffscreen();
+  qCDebug(resizeLog, "cards %d drawn and shown, %.1f ms", cardSize().width,
+          held.nsecsElapsed() / 1e6);
 }
 
 // Every resize ends with the window closed in on the board of the card

@@ -43,6 +43,8 @@ class Wmain : public QMainWindow, public TableInterface {
   const QImage& offscreenPict() const { return offscreenPict_; }
   const QImage& windowSurface() const { return surface_; }
   CardSize cardSize() const { return pictures_.cardSize(); }
+  // False while a new size is shown with another size's pictures stretched.
+  bool picturesDrawn() const { return pictures_.drawnForSize(); }
   QImage fetchCardback(int n) const { return pictures_.fetchCardback(n); }
   QWidget* board() const;       // the central widget
   QPoint boardOrigin() const;   // board pixel (0, 0) in the central widget
@@ -98,6 +100,7 @@ class Wmain : public QMainWindow, public TableInterface {
   void setupGraphics();
   void updateSizes();
   void boardResized();
+  void picturesReady();
   void settleSize();
   void zoom();
   void declareSizeLimits();

@@ -67,23 +67,37 @@ const QImage& picture(std::string_view name) {
   return c.images[i];
 }
 
-const QImage& deckSheet(int w) {
-  return isCardWidth(w) ? picture(familyMember("deck", w)) : none();
+namespace {
+
+// The asset name of a family member: sheets by card width, labels by four
+// card widths, the banner by ten.
+std::string familyName(Family family, int w) {
+  switch (family) {
+    case Family::Deck: return familyMember("deck", w);
+    case Family::Backs: return familyMember("backs", w);
+    case Family::Logo: return familyMember("logo", 4 * w);
+    case Family::Books: return familyMember("books", 4 * w);
+    case Family::Hand: return familyMember("hand", 4 * w);
+    case Family::Victory: return familyMember("victory", 10 * w);
+  }
+  return {};
 }
-const QImage& backsSheet(int w) {
-  return isCardWidth(w) ? picture(familyMember("backs", w)) : none();
+
+const QImage& cachedMember(Family family, int w) {
+  return isCardWidth(w) ? picture(familyName(family, w)) : none();
 }
-const QImage& logoLabel(int w) {
-  return isCardWidth(w) ? picture(familyMember("logo", 4 * w)) : none();
-}
-const QImage& booksLabel(int w) {
-  return isCardWidth(w) ? picture(familyMember("books", 4 * w)) : none();
-}
-const QImage& handLabel(int w) {
-  return isCardWidth(w) ? picture(familyMember("hand", 4 * w)) : none();
-}
-const QImage& victoryBanner(int w) {
-  return isCardWidth(w) ? picture(familyMember("victory", 10 * w)) : none();
+
+}  // namespace
+
+const QImage& deckSheet(int w) { return cachedMember(Family::Deck, w); }
+const QImage& backsSheet(int w) { return cachedMember(Family::Backs, w); }
+const QImage& logoLabel(int w) { return cachedMember(Family::Logo, w); }
+const QImage& booksLabel(int w) { return cachedMember(Family::Books, w); }
+const QImage& handLabel(int w) { return cachedMember(Family::Hand, w); }
+const QImage& victoryBanner(int w) { return cachedMember(Family::Victory, w); }
+
+QImage drawFamilyMember(Family family, int w) {
+  return isCardWidth(w) ? art::drawPicture(familyName(family, w)) : QImage();
 }
 
 int pictureNumber(std::string_view name) {

@@ -24,6 +24,11 @@ const QImage& booksLabel(int cardWidth);
 const QImage& handLabel(int cardWidth);
 const QImage& victoryBanner(int cardWidth);
 
+// The same families drawn afresh and not kept, for a caller that keeps only
+// the sizes it uses. Safe on any thread; another width gives an empty picture.
+enum class Family { Deck, Backs, Logo, Books, Hand, Victory };
+QImage drawFamilyMember(Family family, int cardWidth);
+
 // The resource number of a picture name, 0 when unknown.
 int pictureNumber(std::string_view name);
 

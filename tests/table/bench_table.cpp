@@ -1,7 +1,12 @@
-// How long the board takes to draw, and a whole drop without animation.
+// How long the board takes to draw, a whole drop without animation, the
+// pictures of a card size on and off the UI thread, a resize to a size
+// not drawn yet, and the memory the pictures of the last sizes hold.
+#include <QSignalSpy>
 #include <QTest>
 
 #include "TableFixture.h"
+#include "table/BoardPictures.h"
+#include "table/SizePictures.h"
 
 using namespace velmoran;
 using testing::Table;
@@ -12,7 +17,32 @@ class TableBenchmark : public QObject {
   void rebuildOffscreen_data();
   void rebuildOffscreen();
   void legalDrop();
+  void sizePicturesOnTheUiThread_data();
+  void sizePicturesOnTheUiThread();
+  void standInOnTheUiThread_data();
+  void standInOnTheUiThread();
+  void sizePicturesOffTheUiThread();
+  void resizeToASizeNotDrawnYet();
+  void picturesHeldAfterVisitingAllSizes();
 };
+
+namespace {
+
+CardSize cardsOfWidth(int width) { return {width, cardHeightFor(width)}; }
+
+void addWidths() {
+  QTest::addColumn<int>("cardWidth");
+  QTest::newRow("w = 40") << 40;
+  QTest::newRow("w = 90") << 90;
+}
+
+// Runs the event loop until the pictures of the current size are shown.
+void waitUntilDrawn(BoardPictures& pictures) {
+  while (!pictures.drawnForSize())
+    if (!pictures.takeDrawnPictures()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+}  // namespace
 
 void TableBenchmark::rebuildOffscreen_data() {
   QTest::addColumn<int>("cardWidth");
@@ -47,6 +77,67 @@ void TableBenchmark::legalDrop() {
     table.game.dropCard(12, 14, 5, 7, 5);
   }
   QCOMPARE(table.at(7, 5), 12);
+}
+
+void TableBenchmark::sizePicturesOnTheUiThread_data() { addWidths(); }
+
+// What the UI thread was held for at each new size when it drew them itself.
+void TableBenchmark::sizePicturesOnTheUiThread() {
+  QFETCH(int, cardWidth);
+  const QImage tapestry(550, 1200, QImage::Format_ARGB32_Premultiplied);
+  QBENCHMARK { drawSizePictures(cardsOfWidth(cardWidth), tapestry); }
+}
+
+void TableBenchmark::standInOnTheUiThread_data() { addWidths(); }
+
+// What the UI thread does now at a new size: another size's pictures
+// stretched to it.
+void TableBenchmark::standInOnTheUiThread() {
+  QFETCH(int, cardWidth);
+  const int neighbour = cardWidth == largestCardWidth ? cardWidth - cardWidthStep
+                                                      : cardWidth + cardWidthStep;
+  const QImage tapestry(550, 1200, QImage::Format_ARGB32_Premultiplied);
+  const SizePictures drawn = drawSizePictures(cardsOfWidth(neighbour), tapestry);
+  QBENCHMARK { stretchedSizePictures(drawn, cardsOfWidth(cardWidth)); }
+}
+
+// From asking for a size not drawn yet to its own pictures in use, drawn
+// on other threads; each size in turn, each one the cache has let go.
+void TableBenchmark::sizePicturesOffTheUiThread() {
+  BoardPictures pictures;
+  pictures.setCardSize(cardsOfWidth(smallestCardWidth));
+  int width = smallestCardWidth;
+  QBENCHMARK {
+    width = width == largestCardWidth ? smallestCardWidth : width + cardWidthStep;
+    pictures.setCardSize(cardsOfWidth(width));
+    waitUntilDrawn(pictures);
+  }
+}
+
+// From the resize of the window to the board repainted with the new size's
+// own pictures; each size is one the cache has let go.
+void TableBenchmark::resizeToASizeNotDrawnYet() {
+  Table table;
+  const QSize chrome = table.window->size() - table.board()->size();
+  int width = smallestCardWidth;
+  QBENCHMARK {
+    width = width == largestCardWidth ? smallestCardWidth : width + cardWidthStep;
+    const CardSize cards = cardsOfWidth(width);
+    table.window->resize(chrome + QSize(cards.boardWidth(), cards.boardHeight()));
+    while (table.cards() != cards || !table.window->picturesDrawn())
+      QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  }
+}
+
+void TableBenchmark::picturesHeldAfterVisitingAllSizes() {
+  BoardPictures pictures;
+  for (int width = smallestCardWidth; width <= largestCardWidth; width += cardWidthStep) {
+    pictures.setCardSize(cardsOfWidth(width));
+    waitUntilDrawn(pictures);
+  }
+  QCOMPARE(pictures.cache().sizesHeld(), 1 + PictureCache::othersKept);
+  QTest::setBenchmarkResult(static_cast<qreal>(pictures.cache().bytesHeld()),
+                            QTest::BytesAllocated);
 }
 
 QTEST_MAIN(TableBenchmark)

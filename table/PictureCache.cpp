@@ -1,0 +1,114 @@
+#include "table/PictureCache.h"
+
+#include <QElapsedTimer>
+#include <QLoggingCategory>
+#include <QPainter>
+#include <QtConcurrent/QtConcurrentRun>
+#include <algorithm>
+#include <cstdlib>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
+#include "shell/assets/Assets.h"
+
+namespace velmoran {
+
+namespace {
+
+Q_LOGGING_CATEGORY(resizeLog, "velmoran.resize", QtWarningMsg)
+
+// The tapestry: the 150-pixel tile repeated four across and eight down, the
+// fourth column cut at 550.
+QImage makeTapestry() {
+  QImage tapestry(550, 1200, QImage::Format_ARGB32_Premultiplied);
+  tapestry.fill(Qt::black);
+  const QImage tile = assets::picture("bluetile");
+  if (tile.isNull()) return tapestry;
+  QPainter painter(&tapestry);
+  for (int i = 0; i < 4; ++i)
+    for (int j = 0; j < 8; ++j) painter.drawImage(150 * i, 150 * j, tile, 0, 0, 150, 150);
+  return tapestry;
+}
+
+// Pictures are large, and many are drawn on other threads. The C library
+// would keep each thread's memory in a pool of its own, where the UI thread
+// cannot reuse it and little is ever given back: one pool for all, and the
+// pages that pictures let go are given back.
+void shareOnePool() {
+#ifdef __GLIBC__
+  static const bool once = mallopt(M_ARENA_MAX, 1) != 0;
+  Q_UNUSED(once);
+#endif
+}
+
+void giveBackFreedPages() {
+#ifdef __GLIBC__
+  malloc_trim(0);
+#endif
+}
+
+}  // namespace
+
+PictureCache::PictureCache(QObject* parent) : QObject(parent), tapestryPict_(makeTapestry()) {
+  shareOnePool();
+}
+
+PictureCache::Pictures PictureCache::find(CardSize size) {
+  inUse_ = size;
+  const auto found = std::find_if(held_.begin(), held_.end(),
+                                  [size](const Pictures& p) { return p->size == size; });
+  if (found == held_.end()) return nullptr;
+  held_.splice(held_.begin(), held_, found);
+  return held_.front();
+}
+
+PictureCache::Pictures PictureCache::drawNow(CardSize size) {
+  if (Pictures drawn = find(size)) return drawn;
+  return keep(drawSizePictures(size, tapestryPict_));
+}
+
+void PictureCache::request(CardSize size) {
+  if (find(size) || !drawing_.insert(size.width).second) return;
+  QtConcurrent::run(drawSizePictures, size, tapestryPict_)
+      .then(this, [this, size](SizePictures pictures) {
+        QElapsedTimer held;
+        held.start();
+        drawing_.erase(size.width);
+        keep(std::move(pictures));
+        qCDebug(resizeLog, "cards %d kept, %.1f ms", size.width, held.nsecsElapsed() / 1e6);
+        emit ready(size);
+      });
+}
+
+PictureCache::Pictures PictureCache::nearest(CardSize size) const {
+  const auto closest = std::min_element(
+      held_.begin(), held_.end(), [size](const Pictures& a, const Pictures& b) {
+        return std::abs(a->size.width - size.width) < std::abs(b->size.width - size.width);
+      });
+  return closest == held_.end() ? nullptr : *closest;
+}
+
+qsizetype PictureCache::bytesHeld() const {
+  qsizetype total = 0;
+  for (const Pictures& pictures : held_) total += pictures->bytes();
+  return total;
+}
+
+// A newly drawn size counts as the most recently used, though the window
+// may have moved on meanwhile; the size in use stays whatever its age.
+PictureCache::Pictures PictureCache::keep(SizePictures pictures) {
+  held_.push_front(std::make_shared<const SizePictures>(std::move(pictures)));
+  Pictures kept = held_.front();
+  const size_t before = held_.size();
+  for (auto oldest = std::prev(held_.end());
+       held_.size() > static_cast<size_t>(othersKept + 1) && oldest != held_.begin();) {
+    const auto younger = std::prev(oldest);
+    if ((*oldest)->size != inUse_) held_.erase(oldest);
+    oldest = younger;
+  }
+  if (held_.size() < before) giveBackFreedPages();
+  return kept;
+}
+
+}  // namespace velmoran

@@ -1,0 +1,136 @@
+#include "table/SizePictures.h"
+
+#include <QPainter>
+#include <future>
+
+#include "shell/assets/Assets.h"
+
+namespace velmoran {
+
+namespace {
+
+constexpr QImage::Format boardFormat = QImage::Format_ARGB32_Premultiplied;
+
+// Labels are drawn with their white left out.
+QImage whiteLeftOut(const QImage& label) {
+  QImage result = label.convertToFormat(boardFormat);
+  for (int y = 0; y < result.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(result.scanLine(y));
+    for (int x = 0; x < result.width(); ++x)
+      if (line[x] == qRgb(255, 255, 255)) line[x] = qRgba(0, 0, 0, 0);
+  }
+  return result;
+}
+
+// A sheet laid on black, so that each card is an opaque rectangle: copied,
+// not blended, and the same wherever it is drawn. The dimmed faces are laid
+// at a little over half their strength, so about 47 per cent of the black
+// shows through.
+constexpr double dimmedStrength = 1.0 - 120.0 / 255.0;
+
+QImage onBlack(const QImage& sheet, double strength = 1.0) {
+  QImage laid(sheet.size(), QImage::Format_RGB32);
+  laid.fill(Qt::black);
+  if (sheet.isNull()) return laid;
+  QPainter painter(&laid);
+  painter.setOpacity(strength);
+  painter.drawImage(0, 0, sheet);
+  return laid;
+}
+
+// A rounded frame three pixels wide inside the place, with a one-pixel
+// line of the lighter colour along its middle, over a fill or over nothing.
+QImage framedPlace(CardSize size, const QColor& fill, const QColor& outer, const QColor& inner) {
+  QImage place(size.width, size.height, boardFormat);
+  place.fill(fill);
+  QPainter painter(&place);
+  painter.setRenderHint(QPainter::Antialiasing);
+  const QRectF centreLine(1.5, 1.5, size.width - 3, size.height - 3);
+  painter.setPen(QPen(outer, 3));
+  painter.drawRoundedRect(centreLine, 2.5, 2.5);
+  painter.setPen(QPen(inner, 1));
+  painter.drawRoundedRect(centreLine, 3.5, 3.5);
+  painter.end();
+  return fill.alpha() == 255 ? place.convertToFormat(QImage::Format_RGB32) : place;
+}
+
+// The whole tapestry squeezed into the panel; opaque, so copied, not blended.
+QImage panelTapestry(const QImage& tapestryPict, CardSize size, Qt::TransformationMode mode) {
+  return tapestryPict.scaled(size.tapestryWidth(), size.boardHeight(), Qt::IgnoreAspectRatio, mode)
+      .convertToFormat(QImage::Format_RGB32);
+}
+
+void drawPlaces(SizePictures& pictures) {
+  const CardSize size = pictures.size;
+  pictures.gridPlace = framedPlace(size, Qt::black, QColor(50, 0, 0), QColor(127, 0, 0));
+  pictures.sidePlace = framedPlace(size, Qt::black, QColor(50, 50, 0), QColor(127, 127, 0));
+  pictures.legalFrame =
+      framedPlace(size, Qt::transparent, QColor(100, 100, 0), QColor(220, 220, 0));
+}
+
+// Labels keep their own proportions: stretched by the ratio of card widths.
+QImage stretched(const QImage& picture, double ratio) {
+  if (picture.isNull()) return picture;
+  return picture.scaled(qRound(picture.width() * ratio), qRound(picture.height() * ratio),
+                        Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
+QImage stretched(const QImage& sheet, QSize size) {
+  return sheet.isNull() ? sheet : sheet.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
+}  // namespace
+
+qsizetype SizePictures::bytes() const {
+  qsizetype total = 0;
+  for (const QImage* picture : {&deckpict, &dimdeckpict, &backspict, &tapestry, &logoPict,
+                                &booksPict, &handPict, &victoryPict, &gridPlace, &sidePlace,
+                                &legalFrame})
+    total += picture->sizeInBytes();
+  return total;
+}
+
+SizePictures drawSizePictures(CardSize size, const QImage& tapestryPict) {
+  using assets::Family;
+  const int w = size.width;
+  // The faces and the backs take longest: each gets a thread of its own
+  // (the backs spread over more), the rest is drawn here meanwhile.
+  auto faces = std::async(std::launch::async, [w] {
+    const QImage sheet = assets::drawFamilyMember(Family::Deck, w);
+    return std::pair(onBlack(sheet), onBlack(sheet, dimmedStrength));
+  });
+  auto backs = std::async(std::launch::async, [w] {
+    return assets::drawFamilyMember(Family::Backs, w).convertToFormat(boardFormat);
+  });
+  SizePictures pictures;
+  pictures.size = size;
+  pictures.logoPict = whiteLeftOut(assets::drawFamilyMember(Family::Logo, w));
+  pictures.booksPict = whiteLeftOut(assets::drawFamilyMember(Family::Books, w));
+  pictures.handPict = whiteLeftOut(assets::drawFamilyMember(Family::Hand, w));
+  pictures.victoryPict =
+      assets::drawFamilyMember(Family::Victory, w).convertToFormat(boardFormat);
+  pictures.tapestry = panelTapestry(tapestryPict, size, Qt::SmoothTransformation);
+  drawPlaces(pictures);
+  std::tie(pictures.deckpict, pictures.dimdeckpict) = faces.get();
+  pictures.backspict = backs.get();
+  return pictures;
+}
+
+SizePictures stretchedSizePictures(const SizePictures& drawn, CardSize size) {
+  const double ratio = static_cast<double>(size.width) / drawn.size.width;
+  const QSize sheet13(13 * size.width, 4 * size.height), sheet8(8 * size.width, 4 * size.height);
+  SizePictures pictures;
+  pictures.size = size;
+  pictures.deckpict = stretched(drawn.deckpict, sheet13);
+  pictures.dimdeckpict = stretched(drawn.dimdeckpict, sheet13);
+  pictures.backspict = stretched(drawn.backspict, sheet8);
+  pictures.tapestry = stretched(drawn.tapestry, QSize(size.tapestryWidth(), size.boardHeight()));
+  pictures.logoPict = stretched(drawn.logoPict, ratio);
+  pictures.booksPict = stretched(drawn.booksPict, ratio);
+  pictures.handPict = stretched(drawn.handPict, ratio);
+  pictures.victoryPict = stretched(drawn.victoryPict, ratio);
+  drawPlaces(pictures);
+  return pictures;
+}
+
+}  // namespace velmoran

@@ -1,0 +1,115 @@
+// The pictures of a card size: drawn off the UI thread while another
+// size's stand in, and only the size in use and one other kept.
+#include <QSignalSpy>
+#include <QTest>
+
+#include "TableFixture.h"
+#include "shell/assets/Assets.h"
+#include "table/BoardPictures.h"
+
+using namespace velmoran;
+
+namespace {
+
+CardSize cardsOfWidth(int width) { return {width, cardHeightFor(width)}; }
+
+// The middle of a card, away from its rounded corners: opaque, so the
+// same on the board as in the sheet.
+QRect interior(CardSize cards, QPoint origin) {
+  return QRect(origin, QSize(cards.width, cards.height)).adjusted(4, 4, -4, -4);
+}
+
+bool sameCard(const QImage& shown, QPoint shownAt, CardSize cards, int card) {
+  const QImage sheet = assets::deckSheet(cards.width).convertToFormat(QImage::Format_RGB32);
+  const QPoint cell((card - 1) % 13 * cards.width, (card - 1) / 13 * cards.height);
+  return shown.copy(interior(cards, shownAt)).convertToFormat(QImage::Format_RGB32) ==
+         sheet.copy(interior(cards, cell));
+}
+
+// Waits for the pictures of the current size and takes them.
+bool drawnInTime(BoardPictures& pictures) {
+  QSignalSpy ready(&pictures.cache(), &PictureCache::ready);
+  while (!pictures.drawnForSize()) {
+    if (!pictures.takeDrawnPictures() && !ready.wait(10000)) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+class PictureCacheTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void newSizeIsStoodInForUntilDrawn();
+  void onlyTheSizeInUseAndOneMoreAreKept();
+  void sizeInUseOutlivesSizesDrawnAfterIt();
+  void resizedBoardShowsTheNewSizesOwnCards();
+};
+
+// The stand-in has the new size's geometry, so the board is laid out right
+// at once; the size's own pictures replace it when they are drawn.
+void PictureCacheTest::newSizeIsStoodInForUntilDrawn() {
+  BoardPictures pictures;
+  pictures.setCardSize(cardsOfWidth(40));
+  QVERIFY(pictures.drawnForSize());
+
+  const CardSize cards = cardsOfWidth(60);
+  pictures.setCardSize(cards);
+  QVERIFY(!pictures.drawnForSize());
+  QCOMPARE(pictures.deckpict().size(), QSize(13 * 60, 4 * 84));
+  QCOMPARE(pictures.backspict().size(), QSize(8 * 60, 4 * 84));
+  QCOMPARE(pictures.tapestry().size(), QSize(cards.tapestryWidth(), cards.boardHeight()));
+  QCOMPARE(pictures.fetchCardback(1).size(), QSize(60, 84));
+
+  QVERIFY(drawnInTime(pictures));
+  QVERIFY(!pictures.takeDrawnPictures());  // nothing left to replace
+  QVERIFY(sameCard(pictures.deckpict(), pictures.cardCell(25).topLeft(), cards, 25));
+  QCOMPARE(pictures.logoPict().size(), assets::logoLabel(60).size());
+  QCOMPARE(pictures.victoryPict().size(), assets::victoryBanner(60).size());
+}
+
+void PictureCacheTest::onlyTheSizeInUseAndOneMoreAreKept() {
+  BoardPictures pictures;
+  for (int width = smallestCardWidth; width <= largestCardWidth; width += cardWidthStep) {
+    pictures.setCardSize(cardsOfWidth(width));
+    QVERIFY(drawnInTime(pictures));
+    QVERIFY(pictures.cache().sizesHeld() <= 1 + PictureCache::othersKept);
+  }
+  QCOMPARE(pictures.cache().sizesHeld(), 2);
+  // The oldest went first: the nearest to the smallest size is now 85.
+  QCOMPARE(pictures.cache().nearest(cardsOfWidth(40))->size, cardsOfWidth(85));
+}
+
+// A live resize passes through sizes whose drawing ends after the window
+// has settled on one already drawn: those arrivals do not push it out.
+void PictureCacheTest::sizeInUseOutlivesSizesDrawnAfterIt() {
+  BoardPictures pictures;
+  pictures.setCardSize(cardsOfWidth(40));
+  pictures.setCardSize(cardsOfWidth(45));
+  QVERIFY(drawnInTime(pictures));
+
+  QSignalSpy ready(&pictures.cache(), &PictureCache::ready);
+  for (int width : {50, 55, 60, 65}) pictures.setCardSize(cardsOfWidth(width));
+  pictures.setCardSize(cardsOfWidth(45));
+  QVERIFY(pictures.drawnForSize());
+  QTRY_COMPARE_WITH_TIMEOUT(ready.count(), 4, 20000);
+
+  QCOMPARE(pictures.cache().sizesHeld(), 2);
+  QCOMPARE(pictures.cache().nearest(cardsOfWidth(45))->size, cardsOfWidth(45));
+  QVERIFY(pictures.cache().find(cardsOfWidth(45)));
+}
+
+void PictureCacheTest::resizedBoardShowsTheNewSizesOwnCards() {
+  testing::Table table({12, 0, 0, 0});
+  const CardSize cards = cardsOfWidth(60);
+  const QSize chrome = table.window->size() - table.board()->size();
+  table.window->resize(chrome + QSize(cards.boardWidth(), cards.boardHeight()));
+  QTRY_COMPARE(table.cards(), cards);
+  QTRY_VERIFY(table.window->picturesDrawn());
+  const QPoint queen = BoardPainter::placeOrigin(cards, 14, 5);
+  QVERIFY(sameCard(table.window->offscreenPict(), queen, cards, 12));
+  QVERIFY(sameCard(table.window->windowSurface(), queen, cards, 12));
+}
+
+QTEST_MAIN(PictureCacheTest)
+#include "tst_picturecache.moc"
