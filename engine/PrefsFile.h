@@ -72,6 +72,6 @@ std::string prefsText(const MainRoutines& routines);
 //  - the saved game comes back whole or not at all (an empty board then);
 //  - lines missing at the end of a short file: Booleans read False.
 // Any input is safe.
-void applyPrefsText(MainRoutines& routines, std::string_view text);
+bool applyPrefsText(MainRoutines& routines, std::string_view text);
 
 }  // namespace velmoran
