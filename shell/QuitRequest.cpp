@@ -31,19 +31,21 @@ QuitRequest::QuitRequest(Wmain& wmain, std::function<void()> closeGame, QObject*
 }
 
 void QuitRequest::start() {
-  if (steps_.isActive()) return;
+  if (steps_.isActive()) return;  // already on its way
   steps_.start();
   step();
 }
 
 // Each step clears one thing away; the game is closed only from the main
-// event loop, once no handler is still running beneath it.
+// event loop, once no handler is still running beneath it. The steps go on
+// while it closes: nobody may be there to answer a message then either.
 void QuitRequest::step() {
   if (QWidget* popup = QApplication::activePopupWidget()) return cancel(popup);
   if (QWidget* modal = QApplication::activeModalWidget()) return cancel(modal);
+  if (closing_) return;
   wmain_.hurryToQuit();
   if (InputHold::instance().isBusy() || QThread::currentThread()->loopLevel() > 1) return;
-  steps_.stop();
+  closing_ = true;
   closeGame_();
 }
 

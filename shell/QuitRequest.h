@@ -13,7 +13,8 @@ class Wmain;
 // the player had finished: a sheet or question in front is answered with
 // its cancel (the cheat warning with "Don't Cheat", the give-up question
 // with No), an animation is cut short as a mouse press cuts it, and once
-// nothing runs any more, `closeGame` saves and quits.
+// nothing runs any more, `closeGame` saves and quits. A message that comes
+// up meanwhile (a failed save) is answered too.
 class QuitRequest : public QObject {
   Q_OBJECT
  public:
@@ -27,6 +28,7 @@ class QuitRequest : public QObject {
   Wmain& wmain_;
   std::function<void()> closeGame_;
   QTimer steps_;
+  bool closing_ = false;
 };
 
 }  // namespace velmoran

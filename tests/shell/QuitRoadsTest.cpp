@@ -15,6 +15,7 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <optional>
 
 #include "dialogs/Wcheat.h"
 #include "engine/PrefsFile.h"
@@ -67,9 +68,16 @@ class MessageCounter {
 // Runs the event loop as the program does, with `road` as its first event;
 // false when the program did not end by itself.
 bool runUntilQuit(const std::function<void()>& road) {
+  bool stuck = false;
+  QTimer failsafe;
+  failsafe.setSingleShot(true);
+  QObject::connect(&failsafe, &QTimer::timeout, [&stuck] {
+    stuck = true;
+    QCoreApplication::exit(1);
+  });
+  failsafe.start(10000);
   QTimer::singleShot(0, road);
-  QTimer::singleShot(10000, [] { QCoreApplication::exit(1); });
-  return QApplication::exec() == 0;
+  return QApplication::exec() == 0 && !stuck;
 }
 
 void showInFront(QWidget& window) {
@@ -157,11 +165,16 @@ class QuitRoadsTest : public QObject {
     quietGame(app);
     showInFront(app.wmain());
     app.enableMenuItems();
-    MessageCounter messages;
+    // Nobody may be there to answer when a signal asks the game to end.
+    std::optional<MessageCounter> messages;
+    if (road != "signal") messages.emplace();
     const bool ended = runUntilQuit([&] { takeRoad(app, road); });
     useConfig(config_.path());
     QVERIFY(ended);
-    QCOMPARE(messages.texts, QStringList{QString::fromStdString(std::string(prefsWriteMessage))});
+    if (messages) {
+      QCOMPARE(messages->texts,
+               QStringList{QString::fromStdString(std::string(prefsWriteMessage))});
+    }
   }
 
   // Asked to end while the cheat warning is up, the game answers it
