@@ -46,7 +46,8 @@ void QuitRequest::step() {
   wmain_.hurryToQuit();
   if (InputHold::instance().isBusy() || QThread::currentThread()->loopLevel() > 1) return;
   closing_ = true;
-  closeGame_();
+  // Outside this step, which must go on answering while the game closes.
+  QTimer::singleShot(0, this, closeGame_);
 }
 
 }  // namespace velmoran
