@@ -28,11 +28,10 @@ void MainRoutines::newGame() {
   gCheated = false;
   gGameCounts = true;
   gCheatDeckPtr = 0;
-  if (gKings == customKings) {
-    table_->rebuildOffscreen();  // the kings wait in the hand
-  } else {
-    dealDown();
-  }
+  // The shuffle only stored the kings: they are drawn here, as nothing
+  // after this need draw the board (no automatic deal, or kings in the hand).
+  table_->rebuildOffscreen();
+  if (gKings != customKings) dealDown();
 }
 
 void MainRoutines::shuffleCards() {

@@ -3,9 +3,10 @@
 #include "PrefsFile.h"
 
 #include <fstream>
-#include <iostream>
 #include <optional>
 #include <system_error>
+
+#include "FileReplace.h"
 
 namespace velmoran {
 
@@ -24,6 +25,11 @@ bool reachFolder(const fs::path& folder) {
   return fs::is_directory(folder, error);
 }
 
+bool isThere(const fs::path& file) {
+  std::error_code error;
+  return fs::exists(fs::symlink_status(file, error));
+}
+
 // The file's text, or nothing when it cannot be opened or read.
 std::optional<std::string> readText(const fs::path& file) {
   std::error_code error;
@@ -37,16 +43,6 @@ std::optional<std::string> readText(const fs::path& file) {
   return text;
 }
 
-bool writeWhole(const fs::path& file, const std::string& text) {
-  std::ofstream out(file, std::ios::binary | std::ios::trunc);
-  if (!out) return false;
-  out.write(text.data(), static_cast<std::streamsize>(text.size()));
-  out.flush();
-  if (!out) return false;
-  out.close();
-  return !out.fail();
-}
-
 }  // namespace
 
 PrefsReadOutcome prefsRead(MainRoutines& routines, const fs::path& folder) {
@@ -55,33 +51,30 @@ PrefsReadOutcome prefsRead(MainRoutines& routines, const fs::path& folder) {
     return PrefsReadOutcome::FolderUnreachable;
   }
   const fs::path file = folder / prefsFileName;
-  std::error_code error;
-  if (!fs::exists(fs::symlink_status(file, error))) return PrefsReadOutcome::NoFile;
-
+  if (!isThere(file)) return PrefsReadOutcome::NoFile;
   const auto text = readText(file);
-  if (!text) {
-    std::cerr << "Velmoran: cannot read " << file << "; starting with the factory settings\n";
-    return PrefsReadOutcome::NoFile;
-  }
-  applyPrefsText(routines, *text);
-  return PrefsReadOutcome::Read;
+  if (!text) return PrefsReadOutcome::Unreadable;
+  return applyPrefsText(routines, *text) ? PrefsReadOutcome::Read : PrefsReadOutcome::Damaged;
 }
 
 bool prefsWrite(MainRoutines& routines, const fs::path& folder) {
   // The old file is replaced only by a complete new one: a failure at any
-  // step leaves it as it was.
-  const fs::path temp = folder / prefsTempFileName;
-  std::error_code error;
-  bool written = reachFolder(folder) && writeWhole(temp, prefsText(routines));
-  if (written) {
-    fs::rename(temp, folder / prefsFileName, error);
-    written = !error;
-  }
-  if (!written) {
-    if (fs::is_regular_file(fs::symlink_status(temp, error))) fs::remove(temp, error);
-    routines.table().showMessage(std::string(prefsWriteMessage));
-  }
+  // step leaves it as it was. A linked file stays linked.
+  const bool written =
+      reachFolder(folder) && replaceFile(linkTarget(folder / prefsFileName), prefsText(routines));
+  if (!written) routines.table().showMessage(std::string(prefsWriteMessage));
   return written;
+}
+
+bool keepDamagedPrefs(const fs::path& folder) {
+  const fs::path file = folder / prefsFileName;
+  if (!isThere(file)) return true;
+  const fs::path kept = folder / prefsDamagedFileName;
+  if (replaceFileWithCopy(kept, file)) return true;
+  // It cannot be read (a link to nowhere, no permission): keep it as it is.
+  std::error_code error;
+  fs::rename(file, kept, error);
+  return !error;
 }
 
 }  // namespace velmoran

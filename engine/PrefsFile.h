@@ -36,6 +36,8 @@ namespace velmoran {
 inline constexpr std::string_view prefsFileName = "Velmoran Preferences";
 // Written first and renamed over the real file once complete.
 inline constexpr std::string_view prefsTempFileName = "Velmoran Preferences.saving";
+// Where a file that could not be read whole is kept before it is replaced.
+inline constexpr std::string_view prefsDamagedFileName = "Velmoran Preferences.damaged";
 
 inline constexpr std::string_view prefsFolderMessage =
     "Error accessing preferences folder.\n\nPreferences were not loaded.";
@@ -44,8 +46,10 @@ inline constexpr std::string_view prefsWriteMessage =
 
 enum class PrefsReadOutcome {
   FolderUnreachable,  // the folder is missing and cannot be created; message shown
-  NoFile,             // no file, or one that cannot be opened: factory settings
-  Read,               // the file was read; what it held that made sense is applied
+  NoFile,             // no file: factory settings
+  Read,               // the file was read whole
+  Damaged,            // the file was read; parts of it were refused as damaged
+  Unreadable,         // a file is there but cannot be read: factory settings
 };
 
 // "on" / "off".
@@ -60,6 +64,12 @@ PrefsReadOutcome prefsRead(MainRoutines& routines, const std::filesystem::path& 
 // Returns false, after telling the player, when it cannot.
 bool prefsWrite(MainRoutines& routines, const std::filesystem::path& folder);
 
+// Keeps the file in `folder` that could not be read whole (Damaged or
+// Unreadable) as prefsDamagedFileName beside it, replacing an older copy:
+// a copy of its text, or the file itself moved when it cannot be read.
+// True when it is kept or there is nothing to keep.
+bool keepDamagedPrefs(const std::filesystem::path& folder);
+
 // The file's contents, for the two routines above, tests and tools.
 //
 // prefsText gives the whole file, LF line ends.
@@ -72,6 +82,6 @@ std::string prefsText(const MainRoutines& routines);
 //  - the saved game comes back whole or not at all (an empty board then);
 //  - lines missing at the end of a short file: Booleans read False.
 // Any input is safe.
-void applyPrefsText(MainRoutines& routines, std::string_view text);
+bool applyPrefsText(MainRoutines& routines, std::string_view text);
 
 }  // namespace velmoran

@@ -50,41 +50,59 @@ void applyTailSettings(MainRoutines& r, const PrefsLines& lines, int moves) {
 }
 
 // The file keeps each counter twice; the second copy is the one in use, the
-// first stands in when the second is missing or damaged.
-int counter(const PrefsLines& lines, int first, std::optional<int> second) {
+// first stands in when the second is damaged or cannot be trusted. False
+// when a value had to be taken from a copy other than the one in use.
+bool counter(const PrefsLines& lines, int first, std::optional<int> second, int& value) {
+  bool inUse = true;
   for (const auto line : {second, std::optional<int>(first)}) {
     if (!line) continue;
-    const auto value = lines.integer(*line);
-    if (value && *value >= 0) return *value;
+    const auto read = lines.integer(*line);
+    if (read && *read >= 0) {
+      value = *read;
+      return inUse;
+    }
+    inUse = false;
   }
-  return 0;
+  value = 0;
+  return false;
 }
 
-void applyCounters(MainRoutines& r, const PrefsLines& lines, std::optional<int> moves) {
+// The counters; `moves` is known only when the lines after the undo store
+// can be trusted. False when any counter was damaged.
+bool applyCounters(MainRoutines& r, const PrefsLines& lines, std::optional<int> moves) {
   int* const counters[] = {&r.stats.wins,     &r.stats.losses,     &r.stats.noCheatWins,
                            &r.stats.easyWins, &r.stats.easyLosses, &r.stats.easyNoCheatWins};
+  bool whole = true;
   for (int i = 0; i < 6; ++i) {
     std::optional<int> second;
     if (moves) second = tailLine(secondCountersLine, *moves) + i;
-    *counters[i] = counter(lines, firstCountersLine + i, second);
+    whole = counter(lines, firstCountersLine + i, second, *counters[i]) && whole;
   }
+  return whole;
 }
 
 }  // namespace
 
-void applyPrefsText(MainRoutines& r, std::string_view text) {
+bool applyPrefsText(MainRoutines& r, std::string_view text) {
   const PrefsLines lines(text);
+  applyHeadSettings(r, lines);  // the grid size first: the saved game is checked against it
   const std::optional<int> moves = snapshotCount(lines);
-  const auto saved = moves ? readSavedGame(lines, *moves) : std::nullopt;
+  const std::optional<SavedTail> tail = moves ? readTail(lines, *moves) : std::nullopt;
+  // A file that ends before these lines reads them as empty; lines found
+  // in the wrong place are not read at all.
+  if (tail || (moves && !lines.has(tailLine(deckFirstLine, *moves)))) {
+    applyTailSettings(r, lines, *moves);
+  }
+  const bool countersWhole = applyCounters(r, lines, tail ? moves : std::nullopt);
 
-  applyHeadSettings(r, lines);
-  if (moves) applyTailSettings(r, lines, *moves);
-  applyCounters(r, lines, moves);
+  const bool gameSaved = tail && tail->deckPtr != 0;
+  const auto saved = gameSaved ? readSavedGame(lines, *moves, *tail, r) : std::nullopt;
   if (saved) {
     restoreSavedGame(r, *saved);
   } else {
     clearSavedGame(r);
   }
+  return tail && countersWhole && saved.has_value() == gameSaved;
 }
 
 }  // namespace velmoran

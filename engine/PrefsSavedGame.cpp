@@ -21,39 +21,47 @@ bool isCounterPlace(int x, int y) {
   return x == gapColumn && (y == booksCountRow || y == deckPositionRow);
 }
 
-bool validPlaceCode(int code, int x, int y) {
-  return code == emptyCode || isCard(code) || (code == cardBackCode && isHandPlace(x, y));
+constexpr int lastBooksRow = bookRow(booksToWin);
+bool isBooksPlace(int x, int y) {
+  return x >= firstHandColumn && x <= lastHandColumn && y >= firstBooksRow && y <= lastBooksRow;
 }
+int bookRankAt(int x, int y) { return (y - firstBooksRow) * 4 + (x - firstHandColumn) + 1; }
 
-// Every place holds a valid code and no card lies twice.
-bool validPlaces(const Board& board) {
-  std::array<bool, 53> seen{};
+// Every card of the pack lies in exactly one place: on the grid that is
+// played, in the hand, among the cards still to be dealt, or in a book the
+// books area shows; and nothing lies anywhere else. A face-down hand card
+// is still in the deck.
+bool cardsAddUp(const Board& board, int deckPtr, int numBooks, const Deck& deck,
+                const MainRoutines& settings) {
+  std::array<int, 53> found{};
+  int books = 0;
+  int faceDown = 0;
   for (int x = 1; x < boardColumns; ++x) {
     for (int y = 1; y < boardRows; ++y) {
-      if (isCounterPlace(x, y)) continue;
       const int code = board[x][y];
-      if (!validPlaceCode(code, x, y)) return false;
-      if (isCard(code)) {
-        if (seen[code]) return false;
-        seen[code] = true;
+      if (isCounterPlace(x, y) || code == emptyCode) continue;
+      if (isBooksPlace(x, y)) {
+        const int r = bookRankAt(x, y);
+        if (code != r) return false;
+        ++books;
+        for (int s = 0; s < 4; ++s) ++found[s * 13 + r];
+      } else if (isHandPlace(x, y) && code == cardBackCode) {
+        ++faceDown;
+      } else if (isCard(code) && (isHandPlace(x, y) || settings.inActiveGrid(x, y))) {
+        ++found[code];
+      } else {
+        return false;
       }
     }
   }
-  return true;
-}
-
-bool validBoard(const Board& board) {
-  return validPlaces(board) && within(board[gapColumn][booksCountRow], 0, booksToWin) &&
-         within(board[gapColumn][deckPositionRow], 0, deckSize + 1);
-}
-
-bool validSnapshot(const Board& snapshot) {
-  return validPlaces(snapshot) && within(snapshot[gapColumn][booksCountRow], 0, booksToWin) &&
-         within(snapshot[gapColumn][deckPositionRow], 1, deckSize + 1);
+  for (int i = deckPtr; i <= deckSize; ++i) ++found[deck[i]];
+  const int undealt = deckSize + 1 - deckPtr;
+  return books == numBooks && faceDown <= undealt &&
+         std::all_of(found.begin() + 1, found.end(), [](int n) { return n == 1; });
 }
 
 // Entries 1..48 hold each card but the kings exactly once.
-bool validDeck(const std::array<int, deckSize + 1>& deck) {
+bool validDeck(const Deck& deck) {
   std::array<bool, 53> seen{};
   for (int i = 1; i <= deckSize; ++i) {
     const int card = deck[i];
@@ -81,41 +89,69 @@ std::optional<int> readWithin(const PrefsLines& lines, int line, int low, int hi
   return std::nullopt;
 }
 
-bool readDeck(const PrefsLines& lines, int moves, std::array<int, deckSize + 1>& deck) {
+bool readDeck(const PrefsLines& lines, int moves, Deck& deck) {
   for (int i = 1; i <= deckSize; ++i) {
     const auto card = lines.integer(tailLine(deckFirstLine, moves) + i - 1);
     if (!card) return false;
     deck[i] = *card;
   }
-  return validDeck(deck);
+  return true;
+}
+
+// A file the game wrote ends with the line the move count says is its last;
+// lines of text beyond it mean the count is wrong.
+bool endsWhereItShould(const PrefsLines& lines, int moves) {
+  for (int n = fileLines(moves) + 1; n <= lines.count(); ++n) {
+    if (lines.at(n).find_first_not_of(" \t") != std::string_view::npos) return false;
+  }
+  return true;
 }
 
 }  // namespace
 
-std::optional<SavedGame> readSavedGame(const PrefsLines& lines, int moves) {
-  if (!within(moves, 0, maxMoves) || lines.count() < tailLine(cheatDeckPtrLine, moves)) {
+std::optional<SavedTail> readTail(const PrefsLines& lines, int moves) {
+  if (!within(moves, 0, maxMoves) || lines.count() < tailLine(cheatDeckPtrLine, moves) ||
+      !endsWhereItShould(lines, moves)) {
     return std::nullopt;
   }
-  SavedGame saved;
-  if (!readBoard(lines, boardLine(1, 1), saved.board) || !validBoard(saved.board)) {
-    return std::nullopt;
-  }
-  saved.snapshots.resize(moves + 1);
-  for (int m = 1; m <= moves; ++m) {
-    if (!readBoard(lines, undoLine(m, 1, 1), saved.snapshots[m]) ||
-        !validSnapshot(saved.snapshots[m])) {
-      return std::nullopt;
-    }
-  }
-  if (!readDeck(lines, moves, saved.deck)) return std::nullopt;
-
+  SavedTail tail;
   const auto deckPtr = readWithin(lines, tailLine(deckPtrLine, moves), 0, deckSize + 1);
   const auto numBooks = readWithin(lines, tailLine(numBooksLine, moves), 0, booksToWin);
   const auto cheatDeckPtr = readWithin(lines, tailLine(cheatDeckPtrLine, moves), 0, deckSize);
-  if (!deckPtr || !numBooks || !cheatDeckPtr) return std::nullopt;
-  saved.deckPtr = *deckPtr;
-  saved.numBooks = *numBooks;
-  saved.cheatDeckPtr = *cheatDeckPtr;
+  if (!deckPtr || !numBooks || !cheatDeckPtr || !readDeck(lines, moves, tail.deck)) {
+    return std::nullopt;
+  }
+  // Before the first game the deck is still empty.
+  if (*deckPtr != 0 && !validDeck(tail.deck)) return std::nullopt;
+  tail.deckPtr = *deckPtr;
+  tail.numBooks = *numBooks;
+  tail.cheatDeckPtr = *cheatDeckPtr;
+  return tail;
+}
+
+std::optional<SavedGame> readSavedGame(const PrefsLines& lines, int moves, const SavedTail& tail,
+                                       const MainRoutines& settings) {
+  SavedGame saved;
+  saved.tail = tail;
+  Board& board = saved.board;
+  if (tail.deckPtr == 0 || !readBoard(lines, boardLine(1, 1), board) ||
+      !within(board[gapColumn][booksCountRow], 0, booksToWin) ||
+      !within(board[gapColumn][deckPositionRow], 0, deckSize + 1) ||
+      !cardsAddUp(board, tail.deckPtr, tail.numBooks, tail.deck, settings)) {
+    return std::nullopt;
+  }
+  // Each snapshot is a whole game too: the one an Undo would bring back.
+  saved.snapshots.resize(moves + 1);
+  for (int m = 1; m <= moves; ++m) {
+    Board& snapshot = saved.snapshots[m];
+    if (!readBoard(lines, undoLine(m, 1, 1), snapshot)) return std::nullopt;
+    const int books = snapshot[gapColumn][booksCountRow];
+    const int deckPtr = snapshot[gapColumn][deckPositionRow];
+    if (!within(books, 0, booksToWin) || !within(deckPtr, 1, deckSize + 1) ||
+        !cardsAddUp(snapshot, deckPtr, books, tail.deck, settings)) {
+      return std::nullopt;
+    }
+  }
 
   // Copies only this file reads back; a bad one keeps its start value.
   saved.undoPtr = readWithin(lines, tailLine(undoPtrLine, moves), 0, deckSize + 1).value_or(1);
@@ -137,10 +173,10 @@ void restoreSavedGame(MainRoutines& r, const SavedGame& saved) {
   r.undoGrid = {};
   std::copy(saved.snapshots.begin() + 1, saved.snapshots.end(), r.undoGrid.begin() + 1);
   r.moveNumber = saved.moveNumber();
-  r.gDeck = saved.deck;
-  r.gDeckPtr = saved.deckPtr;
-  r.gNumBooks = saved.numBooks;
-  r.gCheatDeckPtr = saved.cheatDeckPtr;
+  r.gDeck = saved.tail.deck;
+  r.gDeckPtr = saved.tail.deckPtr;
+  r.gNumBooks = saved.tail.numBooks;
+  r.gCheatDeckPtr = saved.tail.cheatDeckPtr;
   r.undoPtr = saved.undoPtr;
   r.undoNumBooks = saved.undoNumBooks;
   r.gNoOrphans = saved.noOrphans;

@@ -19,6 +19,7 @@
 #include "engine/PrefsFile.h"
 #include "shell/Menu.h"
 #include "shell/PreferencesFolder.h"
+#include "shell/QuitRequest.h"
 #include "shell/assets/SoundBank.h"
 #include "table/InputHold.h"
 #include "table/Wmain.h"
@@ -69,7 +70,7 @@ bool quitBlockedByFrontWindow() {
 
 }  // namespace
 
-App::App() : routines_(random_) {
+App::App() : routines_(random_), prefs_(routines_, preferencesFolder()) {
   wmain_ = std::make_unique<Wmain>(routines_);
   routines_.setTable(*wmain_);
   menu_ = new Menu(wmain_.get());
@@ -135,15 +136,18 @@ void App::wireMainWindow() {
   hooks.statisticsChanged = [this] { wstats().updateDisplay(); };
   hooks.enableMenuItems = [this] { enableMenuItems(); };
   // Closing the main window is how people quit here: it saves like Quit.
-  hooks.closeRequested = [this] {
-    FileQuit_Action();
-    quit();
-  };
+  hooks.closeRequested = [this] { closeGame(); };
+}
+
+void App::closeGame() {
+  FileQuit_Action();
+  quit();
 }
 
 bool App::open() {
   routines_.setAllDefaults();
-  if (prefsRead(routines_, preferencesFolder()) == PrefsReadOutcome::Read) {
+  const PrefsReadOutcome read = prefs_.read();
+  if (read == PrefsReadOutcome::Read || read == PrefsReadOutcome::Damaged) {
     wsettings().mirrorSavedSettings();
   }
   const QScreen* screen = QGuiApplication::primaryScreen();
@@ -168,9 +172,21 @@ bool App::open() {
 
 void App::showSplash() {
   auto* splash = new Wsplash(routines_);
-  connect(splash, &Wsplash::mainWindowWanted, this, [this] { wmain_->show(); });
+  connect(splash, &Wsplash::mainWindowWanted, this, &App::showMainWindow);
   connect(splash, &Wsplash::instructionsWanted, this, &App::HelpInstructions_Action);
   splash->show();
+}
+
+// The first time the main window shows, the player learns of a preferences
+// file that could not be read whole, once the window is there to see.
+void App::showMainWindow() {
+  wmain_->show();
+  if (mainWindowShown_) return;
+  mainWindowShown_ = true;
+  const QString notice = prefs_.damagedNotice();
+  if (!notice.isEmpty()) {
+    QTimer::singleShot(0, this, [this, notice] { wmain_->showMessage(notice.toStdString()); });
+  }
 }
 
 void App::preloadSoundsAndImages() {
@@ -210,10 +226,28 @@ bool App::GameStatistics_Action() {
   return false;
 }
 
+// Every way out comes here, some of them twice (the quit closes the main
+// window, whose close quits): the game is saved on the first.
 bool App::FileQuit_Action() {
-  prefsWrite(routines_, preferencesFolder());
+  if (!quitting_) prefs_.save();
   quit();
   return false;
+}
+
+void App::quitOnRequest() {
+  if (!quitRequest_) quitRequest_ = new QuitRequest(*wmain_, [this] { closeGame(); }, this);
+  quitRequest_->start();
+}
+
+void App::saveForSession() {
+  if (!quitting_) prefs_.save();
+}
+
+void App::comeForward() {
+  if (!wmain_->isVisible()) return;  // the splash is still up, in front
+  wmain_->setWindowState(wmain_->windowState() & ~Qt::WindowMinimized);
+  wmain_->raise();
+  wmain_->activateWindow();
 }
 
 bool App::toggleSetting(QAction* item) {

@@ -5,12 +5,14 @@
 #include <memory>
 
 #include "engine/MainRoutines.h"
+#include "shell/PrefsStore.h"
 
 class QAction;
 
 namespace velmoran {
 
 class Menu;
+class QuitRequest;
 class Wmain;
 class Wsettings;
 class Wstats;
@@ -43,6 +45,13 @@ class App : public QObject {
   // Sets each command's enabled state and each toggle's check from the game.
   void enableMenuItems();
 
+  // Requests from outside the game: end the run as the close box does,
+  // whatever is in front (a termination signal); save now (the desktop's
+  // session is about to end); come to the front (the game was started again).
+  void quitOnRequest();
+  void saveForSession();
+  void comeForward();
+
   MainRoutines& routines() { return routines_; }
   Menu& menu() { return *menu_; }
   Wmain& wmain() { return *wmain_; }
@@ -58,6 +67,8 @@ class App : public QObject {
   void scheduleEnabling();
   void preloadSoundsAndImages();
   void showSplash();
+  void showMainWindow();
+  void closeGame();
   void quit();
 
   SystemRandom random_;
@@ -66,6 +77,9 @@ class App : public QObject {
   Menu* menu_;  // owned by the main window
   std::unique_ptr<Wstats> wstats_;
   std::unique_ptr<Wsettings> wsettings_;
+  PrefsStore prefs_;
+  QuitRequest* quitRequest_ = nullptr;
+  bool mainWindowShown_ = false;
   bool enablingScheduled_ = false;
   bool quitting_ = false;
 };

@@ -2,7 +2,11 @@
 
 #include <QApplication>
 
+#include "shell/AlreadyRunning.h"
 #include "shell/App.h"
+#include "shell/PreferencesFolder.h"
+#include "shell/SingleInstance.h"
+#include "shell/TerminationSignals.h"
 
 namespace velmoran {
 
@@ -12,7 +16,12 @@ int runApplication(int argc, char* argv[]) {
   // The program ends through Quit or the main window's close box, which
   // save first; never merely because the last window went away.
   QApplication::setQuitOnLastWindowClosed(false);
+  // From here on a termination request is a quit like the close box.
+  TerminationSignals termination;
+  SingleInstance instance(preferencesFolder());
+  if (!instance.acquire()) return tellAlreadyRunning(instance, termination);
   App app;
+  listenToOutsideRequests(app, termination, instance);
   if (!app.open()) return 0;
   return QApplication::exec();
 }

@@ -194,6 +194,18 @@ void Wmain::changeEvent(QEvent* event) {
   }
 }
 
+void Wmain::hurryToQuit() {
+  hurrying_ = true;
+  for (int s = 0; s < soundCount; ++s) stop(static_cast<Sound>(s));
+  if (gesture_ == Gesture::Hint) endHint();
+  if (gesture_ == Gesture::Drag) {
+    dragging = false;
+    CVdragger->hide();
+    rebuildOffscreen();  // the card never left its place on the board
+  }
+  endGesture();
+}
+
 void Wmain::closeEvent(QCloseEvent* event) {
   event->accept();
   if (hooks.closeRequested)
@@ -263,7 +275,7 @@ void Wmain::processEvents() {
 
 void Wmain::wait(std::chrono::microseconds duration) { waitFor(duration); }
 
-bool Wmain::mouseButtonDown() { return InputHold::instance().mouseButtonDown(); }
+bool Wmain::mouseButtonDown() { return hurrying_ || InputHold::instance().mouseButtonDown(); }
 
 void Wmain::play(Sound sound) { assets::SoundBank::instance().play(sound); }
 
@@ -283,14 +295,18 @@ bool Wmain::askCheat(const std::string& reason) {
   return hooks.askCheat ? hooks.askCheat(reason) : false;
 }
 
+// Messages stand over the main window, or in the middle of the screen
+// while it is not shown yet.
+QWidget* Wmain::messageParent() { return isVisible() ? this : nullptr; }
+
 bool Wmain::askYesNo(const std::string& text) {
   const SuspendScope answerable;
-  return velmoran::askYesNo(this, QString::fromStdString(text));
+  return velmoran::askYesNo(messageParent(), QString::fromStdString(text));
 }
 
 void Wmain::showMessage(const std::string& text) {
   const SuspendScope answerable;
-  velmoran::showMessage(this, QString::fromStdString(text));
+  velmoran::showMessage(messageParent(), QString::fromStdString(text));
 }
 
 void Wmain::beep() { QApplication::beep(); }

@@ -50,6 +50,10 @@ class Wmain : public QMainWindow, public TableInterface {
   QPoint boardOrigin() const;   // board pixel (0, 0) in the central widget
   QWidget* dragSprite() const;  // the card that follows the pointer
 
+  // For a quit asked for from outside the game: animations end as a held
+  // mouse button ends them, sounds stop, and a card being moved goes back.
+  void hurryToQuit();
+
   // Hints for a card, shown until the mouse button is released.
   void showLegalMoves(int card);
   void showSameSuit(int card);
@@ -119,6 +123,7 @@ class Wmain : public QMainWindow, public TableInterface {
   void beginGesture(Gesture gesture);
   void endGesture();
   void beginHint(const std::vector<Mark>& marks);
+  QWidget* messageParent();
   void endHint();
   std::vector<Mark> sameCards(const std::function<bool(int code)>& matches) const;
 
@@ -136,6 +141,7 @@ class Wmain : public QMainWindow, public TableInterface {
   int currentDragCard = 0;
   QPoint lastPointer_;
 
+  bool hurrying_ = false;  // a quit is under way: the button counts as held
   QTimer settleTimer_;  // a resize has ended when the size stays put this long
   std::optional<CardSize> zoomedCards_;  // the board a zoom closes in on
 };

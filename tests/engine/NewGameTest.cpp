@@ -102,6 +102,24 @@ TEST_F(NewGameTest, StartsInOrderAndResetsTheGame) {
   EXPECT_TRUE(g.gGameCounts);
 }
 
+TEST_F(NewGameTest, ForgetsWhereTheLastDealBegan) {
+  g.gCheatDeckPtr = 30;
+  g.newGame();
+  EXPECT_EQ(g.gCheatDeckPtr, 0);
+}
+
+// The shuffle draws on the window and only stores the kings: with nothing
+// dealt after it, the board must still be drawn for them to show.
+TEST_F(NewGameTest, TheKingsAreDrawnAlsoWhenNothingIsDealt) {
+  g.gShuffle = true;
+  g.newGame();
+  const auto& e = table.events;
+  const auto shuffled = std::find(e.begin(), e.end(), "waitFor SNDshuffle");
+  ASSERT_NE(shuffled, e.end());
+  EXPECT_NE(std::find(shuffled, e.end(), "rebuild"), e.end());
+  EXPECT_EQ(kingPlaces().size(), 4u);
+}
+
 TEST_F(NewGameTest, APressCutsTheShuffleAnimationShortForThisShuffleOnly) {
   random.rnds.assign(48, 0.3);
   g.newGame();

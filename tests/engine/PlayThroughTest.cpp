@@ -2,6 +2,8 @@
 #include <optional>
 
 #include "EngineFixture.h"
+#include "NullTable.h"
+#include "PrefsFile.h"
 
 namespace velmoran::testing {
 namespace {
@@ -29,6 +31,17 @@ void expectAllCardsAccountedFor(const MainRoutines& g) {
   ASSERT_EQ(books, g.gNumBooks);
 }
 
+// What the game saves of any state real play reaches is read back whole.
+void expectSavedGameReadsBackWhole(const MainRoutines& g) {
+  NullTable table;
+  SystemRandom random(1);
+  MainRoutines loaded(table, random);
+  loaded.setAllDefaults();
+  const std::string text = prefsText(g);
+  ASSERT_TRUE(applyPrefsText(loaded, text));
+  ASSERT_EQ(prefsText(loaded), text);
+}
+
 using PlayThroughTest = EngineTest;
 
 // A random player presses, drags, deals and undoes through the same calls
@@ -53,6 +66,9 @@ TEST_F(PlayThroughTest, RandomPlayKeepsEveryCardAndUndoRestoresTheBoard) {
       t.events.clear();
       t.cheatAnswers = {chance(50)};
       ASSERT_NO_FATAL_FAILURE(expectAllCardsAccountedFor(m));
+      if (step % 20 == 0) {
+        ASSERT_NO_FATAL_FAILURE(expectSavedGameReadsBackWhole(m));
+      }
       if (chance(8)) {
         const int before = m.moveNumber;
         if (!m.editUndo()) {
@@ -88,6 +104,7 @@ TEST_F(PlayThroughTest, RandomPlayKeepsEveryCardAndUndoRestoresTheBoard) {
       }
     }
     ASSERT_NO_FATAL_FAILURE(expectAllCardsAccountedFor(m));
+    ASSERT_NO_FATAL_FAILURE(expectSavedGameReadsBackWhole(m));
   }
   EXPECT_GT(played, 1000);
   EXPECT_GT(undone, 500);
@@ -215,6 +232,7 @@ TEST_F(PlayThroughTest, ASeededGameIsPlayedToTwelveBooks) {
   EXPECT_TRUE(playToTwelveBooks(game, stuck)) << stuck;
   EXPECT_EQ(game.gNumBooks, 12);
   EXPECT_EQ(game.stats.easyNoCheatWins, 1);
+  expectSavedGameReadsBackWhole(game);  // a won game comes back won
   EXPECT_EQ(game.press(14, 5), PressOutcome::Ignored);
 }
 

@@ -119,6 +119,24 @@ TEST_F(UndoTest, UndoSoundPlaysOnlyWithSoundButIsAlwaysWaitedFor) {
             (std::vector<std::string>{"rebuild", "enableMenus", "waitFor SNDflickslap"}));
 }
 
+// Undoing the move that reattached an orphan brings the orphan back, and
+// with it the question before the hand may be played.
+TEST_F(UndoTest, UndoingAReattachmentBringsTheOrphanBack) {
+  put(cardOf(0, 2), 5, 5);
+  put(cardOf(0, 3), 7, 5);  // touches nothing
+  put(cardOf(1, 4), 14, 5);
+  g.checkForOrphans();
+  ASSERT_FALSE(g.gNoOrphans);
+  ASSERT_EQ(g.dropCard(cardOf(0, 3), 7, 5, 6, 5), DropResult::Played);
+  ASSERT_TRUE(g.gNoOrphans);
+
+  EXPECT_FALSE(g.editUndo());
+  EXPECT_FALSE(g.gNoOrphans);
+  table.clear();
+  EXPECT_EQ(g.press(14, 5), PressOutcome::Ignored);
+  EXPECT_EQ(table.count("askCheat"), 1);
+}
+
 TEST_F(UndoTest, TheHundredAndFirstMoveForgetsTheOldestSnapshot) {
   for (int move = 1; move <= maxMoves + 1; ++move) {
     put(move, 1, 1);  // marks the board before move `move`

@@ -1,6 +1,7 @@
 // Damaged, edited and foreign files: what survives, and that nothing breaks.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 
 #include "PrefsFile.h"
@@ -96,6 +97,70 @@ INSTANTIATE_TEST_SUITE_P(
                       std::pair{169 + U, lineOf(savedText(), 168 + U)},  // a card twice
                       std::pair{216 + U, "50"}, std::pair{217 + U, "13"},
                       std::pair{235 + U, "49"}));
+
+// Games that every line-by-line check passes but that cannot be played on:
+// each card of the pack must be in exactly one place, and every card on the
+// grid inside the grid that is played.
+TEST(PrefsDamage, TheWholeGameMustAddUp) {
+  const std::vector<std::function<void(MainRoutines&)>> edits{
+      // a card still to be dealt is also on the grid: dealt twice later
+      [](MainRoutines& r) { r.gPlayingGrid[12][8] = r.gDeck[deckSize]; },
+      // the same in the snapshot an Undo would bring back
+      [](MainRoutines& r) { r.undoGrid[2][12][8] = r.gDeck[deckSize]; },
+      // a card nobody can reach: outside the 12 x 7 grid, or on the tapestry
+      [](MainRoutines& r) { std::swap(r.gPlayingGrid[1][2], r.gPlayingGrid[1][1]); },
+      [](MainRoutines& r) { std::swap(r.gPlayingGrid[1][2], r.gPlayingGrid[15][2]); },
+      // a card lost: neither on the board, nor in the deck, nor in a book
+      [](MainRoutines& r) { r.gPlayingGrid[1][2] = emptyCode; },
+      // a book shown that was never counted, or counted and not shown
+      [](MainRoutines& r) { r.gPlayingGrid[bookColumn(1)][bookRow(1)] = emptyCode; },
+      [](MainRoutines& r) { r.gNumBooks = 2; },
+  };
+  for (std::size_t i = 0; i < edits.size(); ++i) {
+    auto game = gameAfterMoves(moves);
+    edits[i](game->routines);
+    Fixture f;
+    EXPECT_FALSE(applyPrefsText(f.routines, prefsText(game->routines))) << i;
+    EXPECT_FALSE(hasSavedGame(f.routines)) << i;
+    EXPECT_EQ(f.routines.stats.easyLosses, 1000000) << i;
+  }
+  Fixture whole;
+  EXPECT_TRUE(applyPrefsText(whole.routines, savedText()));
+  EXPECT_TRUE(hasSavedGame(whole.routines));
+}
+
+TEST(PrefsDamage, AGridMadeSmallerStrandsNoCard) {
+  // Line 3 edited from 12 x 7 to 10 x 7: the cards of columns 1 and 12
+  // would lie outside the grid for ever.
+  const auto f = readText(withLine(savedText(), 3, "4"));
+  EXPECT_FALSE(hasSavedGame(f->routines));
+  EXPECT_EQ(f->routines.grid, 4);
+}
+
+// With the move count wrong but in range, the lines after the undo store
+// are read from the wrong places: the counters come from their first copy.
+TEST(PrefsDamage, AMisplacedTailLeavesTheCountersToTheirFirstCopy) {
+  for (int count : {moves - 1, moves + 1, 0}) {
+    Fixture f;
+    EXPECT_FALSE(applyPrefsText(f.routines, withLine(savedText(), 167, std::to_string(count))))
+        << count;
+    EXPECT_EQ(f.routines.stats, gameAfterMoves(moves)->routines.stats) << count;
+    EXPECT_FALSE(hasSavedGame(f.routines)) << count;
+    EXPECT_EQ(f.routines.gCardBackNumber, 1) << count;  // not taken from a wrong line
+  }
+}
+
+TEST(PrefsDamage, OnlyAFileReadWholeCountsAsRead) {
+  Fixture factory;
+  EXPECT_TRUE(applyPrefsText(factory.routines, prefsText(Fixture().routines)));
+  EXPECT_TRUE(applyPrefsText(factory.routines, savedText()));
+  for (const std::string& damaged :
+       {std::string(), firstLines(savedText(), 100), withLine(savedText(), 225 + U, "-3"),
+        withLine(savedText(), 14, "53")}) {
+    Fixture f;
+    EXPECT_FALSE(applyPrefsText(f.routines, damaged)) << damaged.size();
+  }
+}
 
 TEST(PrefsDamage, MoveCountOutOfRangeDropsTheGameAndTheLinesAfterIt) {
   for (const char* count : {"101", "-1", "1000000000", "x"}) {

@@ -1,7 +1,16 @@
-// The file on disk: the folder, unreadable files and failed writes.
+// The file on disk: the folder, unreadable and damaged files, links, and
+// writes that fail or meet something in their way.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <chrono>
+#include <csignal>
 #include <fstream>
+#include <future>
+#include <thread>
 
 #include "PrefsFile.h"
 #include "SavedGames.h"
@@ -20,6 +29,50 @@ fs::path freshFolder(const std::string& name) {
 std::string contents(const fs::path& file) {
   std::ifstream in(file, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), {}};
+}
+
+long filesIn(const fs::path& folder) {
+  return std::distance(fs::directory_iterator(folder), fs::directory_iterator());
+}
+
+// Files written while it lives may not grow past `bytes`: writing more fails
+// as on a full disk.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    ::getrlimit(RLIMIT_FSIZE, &old_);
+    oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{bytes, old_.rlim_max};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    ::setrlimit(RLIMIT_FSIZE, &old_);
+    std::signal(SIGXFSZ, oldHandler_);
+  }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  rlimit old_{};
+  void (*oldHandler_)(int) = nullptr;
+};
+
+// Writes on a thread of its own; false when it is still stuck after
+// `limit`. A write stuck on the pipe `fifo` is then let go by opening the
+// pipe's other end, so that the test can end.
+bool writesWithin(MainRoutines& routines, const fs::path& folder, std::chrono::seconds limit,
+                  const fs::path& fifo) {
+  std::promise<bool> done;
+  auto result = done.get_future();
+  std::thread writer([&] { done.set_value(prefsWrite(routines, folder)); });
+  if (result.wait_for(limit) != std::future_status::ready) {
+    const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+    writer.join();
+    ::close(reader);
+    return false;
+  }
+  writer.join();
+  return result.get();
 }
 
 TEST(PrefsDisk, MissingFolderIsCreatedAndMissingFileLeavesFactoryValues) {
@@ -46,29 +99,40 @@ TEST(PrefsDisk, UnreachableFolderIsReportedBothWays) {
             "Sorry, unable to create preferences file.\n\nYour settings cannot be saved.");
 }
 
+// A write that cannot finish (here: a file size limit, as on a full disk)
+// leaves the old file whole and nothing beside it.
 TEST(PrefsDisk, FailedWriteKeepsTheOldFile) {
   const fs::path folder = freshFolder("failed-write");
   const auto game = gameAfterMoves(3);
   ASSERT_TRUE(prefsWrite(game->routines, folder));
   const std::string old = contents(folder / prefsFileName);
 
-  // The new copy cannot be made: its place is taken by a folder.
-  fs::create_directory(folder / prefsTempFileName);
   Fixture other;
-  EXPECT_FALSE(prefsWrite(other.routines, folder));
+  {
+    const FileSizeLimit limit(100);
+    EXPECT_FALSE(prefsWrite(other.routines, folder));
+  }
   EXPECT_EQ(contents(folder / prefsFileName), old);
+  EXPECT_EQ(filesIn(folder), 1);
   EXPECT_EQ(other.table.messages, std::vector<std::string>{std::string(prefsWriteMessage)});
 }
 
-TEST(PrefsDisk, FileThatCannotBeOpenedCountsAsAbsent) {
-  const fs::path folder = freshFolder("unreadable");
-  fs::create_directories(folder / prefsFileName);  // a folder where the file should be
+// Each write makes a new file of its own: whatever lies at a name an
+// earlier write used (a pipe that nobody reads, a folder) stays out of it.
+TEST(PrefsDisk, NothingAtATemporaryNameHoldsTheWriteUp) {
+  const fs::path folder = freshFolder("temp-in-the-way");
+  fs::create_directories(folder);
+  const fs::path fifo = folder / prefsTempFileName;
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
   Fixture f;
-  ::testing::internal::CaptureStderr();
-  EXPECT_EQ(prefsRead(f.routines, folder), PrefsReadOutcome::NoFile);
-  EXPECT_NE(::testing::internal::GetCapturedStderr(), "");
+  ASSERT_TRUE(writesWithin(f.routines, folder, std::chrono::seconds(5), fifo));
+  EXPECT_EQ(contents(folder / prefsFileName), prefsText(f.routines));
+  EXPECT_TRUE(fs::is_fifo(fifo));
+
+  fs::remove(fifo);
+  fs::create_directories(fifo);
+  EXPECT_TRUE(prefsWrite(f.routines, folder));
   EXPECT_TRUE(f.table.messages.empty());
-  EXPECT_TRUE(f.routines.gAlwaysShowInstructions);
 }
 
 TEST(PrefsDisk, WriteReplacesTheFileAndLeavesNothingElse) {
@@ -77,7 +141,79 @@ TEST(PrefsDisk, WriteReplacesTheFileAndLeavesNothingElse) {
   std::ofstream(folder / prefsFileName) << "junk from an older run\n";
   ASSERT_TRUE(prefsWrite(f.routines, folder));
   EXPECT_EQ(contents(folder / prefsFileName), prefsText(f.routines));
-  EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+  EXPECT_EQ(filesIn(folder), 1);
+}
+
+// A file that is there but cannot be read is not taken for a missing one.
+TEST(PrefsDisk, FileThatCannotBeOpenedIsReportedAsUnreadable) {
+  const fs::path folder = freshFolder("unreadable");
+  fs::create_directories(folder / prefsFileName);  // a folder where the file should be
+  Fixture f;
+  EXPECT_EQ(prefsRead(f.routines, folder), PrefsReadOutcome::Unreadable);
+  EXPECT_TRUE(f.table.messages.empty());
+  EXPECT_TRUE(f.routines.gAlwaysShowInstructions);
+
+  const fs::path dangling = freshFolder("dangling");
+  fs::create_directories(dangling);
+  fs::create_symlink(dangling / "gone", dangling / prefsFileName);
+  EXPECT_EQ(prefsRead(f.routines, dangling), PrefsReadOutcome::Unreadable);
+}
+
+TEST(PrefsDisk, ADamagedFileIsToldApartFromAWholeOne) {
+  const fs::path folder = freshFolder("damaged");
+  const auto game = gameAfterMoves(3);
+  ASSERT_TRUE(prefsWrite(game->routines, folder));
+  Fixture whole;
+  EXPECT_EQ(prefsRead(whole.routines, folder), PrefsReadOutcome::Read);
+
+  std::ofstream(folder / prefsFileName) << withLine(prefsText(game->routines), 14, "99");
+  Fixture damaged;
+  EXPECT_EQ(prefsRead(damaged.routines, folder), PrefsReadOutcome::Damaged);
+  EXPECT_EQ(damaged.routines.stats, game->routines.stats);
+}
+
+// The file that could not be read whole is kept beside itself before it
+// is replaced, the copy of an earlier run giving way.
+TEST(PrefsDisk, ADamagedFileIsKeptBeforeItIsReplaced) {
+  const fs::path folder = freshFolder("keep");
+  fs::create_directories(folder);
+  std::ofstream(folder / prefsDamagedFileName) << "an older copy\n";
+  std::ofstream(folder / prefsFileName) << "1\n2\nnot a number\n";
+  Fixture f;
+  ASSERT_EQ(prefsRead(f.routines, folder), PrefsReadOutcome::Damaged);
+  ASSERT_TRUE(keepDamagedPrefs(folder));
+  ASSERT_TRUE(prefsWrite(f.routines, folder));
+  EXPECT_EQ(contents(folder / prefsDamagedFileName), "1\n2\nnot a number\n");
+  EXPECT_EQ(contents(folder / prefsFileName), prefsText(f.routines));
+  EXPECT_EQ(filesIn(folder), 2);
+}
+
+TEST(PrefsDisk, AFileThatCannotBeReadIsMovedAsideWhole) {
+  const fs::path folder = freshFolder("keep-unreadable");
+  fs::create_directories(folder);
+  fs::create_symlink("/nowhere/prefs", folder / prefsFileName);
+  ASSERT_TRUE(keepDamagedPrefs(folder));
+  EXPECT_EQ(fs::read_symlink(folder / prefsDamagedFileName), "/nowhere/prefs");
+  EXPECT_FALSE(fs::exists(fs::symlink_status(folder / prefsFileName)));
+  EXPECT_TRUE(keepDamagedPrefs(folder));  // nothing left to keep
+}
+
+// Settings kept in a folder of dotfiles and linked into place stay linked:
+// the write goes to the file the link leads to.
+TEST(PrefsDisk, ALinkedFileStaysALink) {
+  const fs::path base = freshFolder("linked");
+  const fs::path folder = base / "config";
+  const fs::path dotfiles = base / "dotfiles";
+  fs::create_directories(folder);
+  fs::create_directories(dotfiles);
+  std::ofstream(dotfiles / "velmoran") << "old\n";
+  fs::create_symlink("../dotfiles/velmoran", folder / prefsFileName);
+  Fixture f;
+  ASSERT_TRUE(prefsWrite(f.routines, folder));
+  EXPECT_TRUE(fs::is_symlink(fs::symlink_status(folder / prefsFileName)));
+  EXPECT_EQ(contents(dotfiles / "velmoran"), prefsText(f.routines));
+  EXPECT_EQ(filesIn(dotfiles), 1);
+  EXPECT_EQ(filesIn(folder), 1);
 }
 
 }  // namespace

@@ -1,6 +1,10 @@
 // The file's exact text: factory file, where values land, and round trips.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <sstream>
+#include <vector>
+
 #include "PrefsFile.h"
 #include "SavedGames.h"
 
@@ -44,6 +48,69 @@ TEST(PrefsFormat, ValuesLandOnTheirLines) {
   EXPECT_EQ(lineOf(text, 15533), "17");  // gCardBackNumber
   EXPECT_EQ(lineOf(text, 15529), "2");   // easyNoCheatWins again
   EXPECT_EQ(lineOf(text, 15538), "on");  // gAlwaysShowInstructions, the last line
+}
+
+// Changing one value changes its own line and no other, so two values can
+// never trade places unnoticed, even when writer and reader agree.
+TEST(PrefsFormat, EachValueHasALineOfItsOwn) {
+  constexpr int U = 153 * 3;
+  struct Case {
+    std::vector<int> lines;
+    std::function<void(MainRoutines&)> change;
+  };
+  const std::vector<Case> cases{
+      {{1}, [](MainRoutines& r) { r.game = 1; }},
+      {{2}, [](MainRoutines& r) { r.gKings = 2; }},
+      {{3}, [](MainRoutines& r) { r.grid = 4; }},
+      {{4}, [](MainRoutines& r) { r.delaySpeed = 9; }},
+      {{5}, [](MainRoutines& r) { r.gSound = !r.gSound; }},
+      {{6}, [](MainRoutines& r) { r.gShuffle = !r.gShuffle; }},
+      {{7}, [](MainRoutines& r) { r.gCheatWarning = !r.gCheatWarning; }},
+      {{8, 224 + U}, [](MainRoutines& r) { ++r.stats.wins; }},
+      {{9, 225 + U}, [](MainRoutines& r) { ++r.stats.losses; }},
+      {{10, 226 + U}, [](MainRoutines& r) { ++r.stats.noCheatWins; }},
+      {{11, 227 + U}, [](MainRoutines& r) { ++r.stats.easyWins; }},
+      {{12, 228 + U}, [](MainRoutines& r) { ++r.stats.easyLosses; }},
+      {{13, 229 + U}, [](MainRoutines& r) { ++r.stats.easyNoCheatWins; }},
+      {{168 + U}, [](MainRoutines& r) { r.gDeck[1] = 0; }},
+      {{215 + U}, [](MainRoutines& r) { r.gDeck[48] = 0; }},
+      {{216 + U}, [](MainRoutines& r) { r.gDeckPtr = 31; }},
+      {{217 + U}, [](MainRoutines& r) { r.gNumBooks = 7; }},
+      {{218 + U}, [](MainRoutines& r) { r.gNoOrphans = !r.gNoOrphans; }},
+      {{219 + U}, [](MainRoutines& r) { r.gUndoOk = !r.gUndoOk; }},
+      {{220 + U}, [](MainRoutines& r) { r.undoPtr = 33; }},
+      {{221 + U}, [](MainRoutines& r) { r.undoNumBooks = 8; }},
+      {{222 + U}, [](MainRoutines& r) { r.gFlashOrphans = !r.gFlashOrphans; }},
+      {{223 + U}, [](MainRoutines& r) { r.gShowStats = !r.gShowStats; }},
+      {{230 + U}, [](MainRoutines& r) { r.gGameCounts = !r.gGameCounts; }},
+      {{231 + U}, [](MainRoutines& r) { r.gDimUnplayables = !r.gDimUnplayables; }},
+      {{232 + U}, [](MainRoutines& r) { r.gVictory = !r.gVictory; }},
+      {{233 + U}, [](MainRoutines& r) { r.gCardBackNumber = 29; }},
+      {{234 + U}, [](MainRoutines& r) { r.gCheated = !r.gCheated; }},
+      {{235 + U}, [](MainRoutines& r) { r.gCheatDeckPtr = 27; }},
+      {{236 + U}, [](MainRoutines& r) { r.gGiveUpWarning = !r.gGiveUpWarning; }},
+      {{237 + U}, [](MainRoutines& r) { r.gAutoDeal = !r.gAutoDeal; }},
+      {{238 + U}, [](MainRoutines& r) { r.gAlwaysShowInstructions = !r.gAlwaysShowInstructions; }},
+  };
+  auto linesOf = [](const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+  };
+  const auto game = gameAfterMoves(3);
+  const auto before = linesOf(prefsText(game->routines));
+  for (const Case& c : cases) {
+    MainRoutines changed = game->routines;
+    c.change(changed);
+    const auto after = linesOf(prefsText(changed));
+    ASSERT_EQ(after.size(), before.size());
+    std::vector<int> differing;
+    for (std::size_t i = 0; i < before.size(); ++i) {
+      if (before[i] != after[i]) differing.push_back(static_cast<int>(i) + 1);
+    }
+    EXPECT_EQ(differing, c.lines) << "line " << c.lines.front();
+  }
 }
 
 // Writing, reading into a fresh game and writing again gives the same bytes.

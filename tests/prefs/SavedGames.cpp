@@ -12,13 +12,7 @@ namespace {
 // Place i of the 12 x 7 grid in reading order.
 int& gridPlace(MainRoutines& r, int i) { return r.gPlayingGrid[1 + i % 12][2 + i / 12]; }
 
-int nextCard(MainRoutines& r) {
-  while (r.gDeckPtr <= deckSize) {
-    const int card = r.gDeck[r.gDeckPtr++];
-    if (rank(card) != 1) return card;  // the aces' book is already done
-  }
-  return emptyCode;
-}
+int nextCard(MainRoutines& r) { return r.gDeckPtr <= deckSize ? r.gDeck[r.gDeckPtr++] : emptyCode; }
 
 }  // namespace
 
@@ -47,8 +41,10 @@ std::unique_ptr<Fixture> gameAfterMoves(int moves) {
     if (!isKing(card)) cards.push_back(card);
   }
   std::shuffle(cards.begin(), cards.end(), std::mt19937(42));
+  // The four aces were dealt first and already make the first book.
+  std::stable_partition(cards.begin(), cards.end(), [](int card) { return rank(card) == 1; });
   std::copy(cards.begin(), cards.end(), r.gDeck.begin() + 1);
-  r.gDeckPtr = 1;
+  r.gDeckPtr = 5;
   for (int k = 0; k < 4; ++k) gridPlace(r, 76 + k) = 13 * (k + 1);  // kings on the last row
   r.gPlayingGrid[bookColumn(1)][bookRow(1)] = 1;
   r.gNumBooks = 1;

@@ -1,0 +1,101 @@
+// Whole-file replacement through a temporary file of this write's own.
+#include "FileReplace.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <functional>
+#include <string>
+#include <system_error>
+
+namespace velmoran {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Links beyond this many are a loop.
+constexpr int maxLinkHops = 40;
+
+// Writes all of `bytes`, going on after an interrupted or short write.
+bool writeAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) return false;
+    bytes.remove_prefix(static_cast<std::size_t>(written));
+  }
+  return true;
+}
+
+bool copyAll(int fd, const fs::path& source) {
+  const int in = ::open(source.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (in < 0) return false;
+  struct stat status {};
+  bool copied = ::fstat(in, &status) == 0 && S_ISREG(status.st_mode);
+  char buffer[1 << 16];
+  while (copied) {
+    const ssize_t got = ::read(in, buffer, sizeof buffer);
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) {
+      copied = got == 0;
+      break;
+    }
+    copied = writeAll(fd, std::string_view(buffer, static_cast<std::size_t>(got)));
+  }
+  ::close(in);
+  return copied;
+}
+
+// A new file beside `file`, open for writing, whose name no other file had:
+// created exclusively, so nothing already there is ever opened.
+int createBeside(const fs::path& file, fs::path& made) {
+  const std::string stem = file.string() + ".saving";
+  for (int n = 0; n < 1000; ++n) {
+    made = n == 0 ? fs::path(stem) : fs::path(stem + "-" + std::to_string(::getpid()) + "-" +
+                                              std::to_string(n));
+    const int fd = ::open(made.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
+
+bool replaceWith(const fs::path& file, const std::function<bool(int fd)>& fill) {
+  fs::path temp;
+  const int fd = createBeside(file, temp);
+  if (fd < 0) return false;
+  // The file keeps the permissions the player gave it.
+  struct stat old {};
+  if (::stat(file.c_str(), &old) == 0 && S_ISREG(old.st_mode)) ::fchmod(fd, old.st_mode & 07777);
+  bool written = fill(fd) && ::fsync(fd) == 0;
+  written = ::close(fd) == 0 && written;
+  written = written && ::rename(temp.c_str(), file.c_str()) == 0;
+  if (!written) ::unlink(temp.c_str());
+  return written;
+}
+
+}  // namespace
+
+fs::path linkTarget(const fs::path& file) {
+  fs::path target = file;
+  std::error_code error;
+  for (int hop = 0; hop < maxLinkHops; ++hop) {
+    if (!fs::is_symlink(fs::symlink_status(target, error))) return target;
+    const fs::path next = fs::read_symlink(target, error);
+    if (error) return file;
+    target = next.is_absolute() ? next : target.parent_path() / next;
+  }
+  return file;
+}
+
+bool replaceFile(const fs::path& file, std::string_view text) {
+  return replaceWith(file, [text](int fd) { return writeAll(fd, text); });
+}
+
+bool replaceFileWithCopy(const fs::path& file, const fs::path& source) {
+  return replaceWith(file, [&source](int fd) { return copyAll(fd, source); });
+}
+
+}  // namespace velmoran

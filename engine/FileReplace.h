@@ -1,0 +1,25 @@
+#pragma once
+
+// Replacing a file whole, so that a reader only ever finds the old text or
+// the new one: the new text goes into a file of this write's own beside it,
+// which is then renamed over it.
+
+#include <filesystem>
+#include <string_view>
+
+namespace velmoran {
+
+// `file` itself or, when it is a symbolic link, the file the link leads to
+// (through any number of links), so that replacing it keeps the link.
+std::filesystem::path linkTarget(const std::filesystem::path& file);
+
+// Writes `text` to a new file beside `file`, named `file` + ".saving-..."
+// and made only if no such name exists (a pipe or a folder that lies there
+// is never opened), flushes it to the disk and renames it over `file`.
+// False, with nothing left behind, when any step fails.
+bool replaceFile(const std::filesystem::path& file, std::string_view text);
+
+// The same with a copy of the file `source`, of any length.
+bool replaceFileWithCopy(const std::filesystem::path& file, const std::filesystem::path& source);
+
+}  // namespace velmoran

@@ -1,0 +1,18 @@
+#pragma once
+
+namespace velmoran {
+
+class App;
+class SingleInstance;
+class TerminationSignals;
+
+// A start while another copy runs on the same preferences: brings that copy
+// forward, tells the player, and gives the exit status. Nothing is read or
+// written. A termination signal answers the message.
+int tellAlreadyRunning(SingleInstance& instance, TerminationSignals& termination);
+
+// What may reach the running game from outside it: a termination signal,
+// the desktop's save request before its session ends, another start.
+void listenToOutsideRequests(App& app, TerminationSignals& termination, SingleInstance& instance);
+
+}  // namespace velmoran

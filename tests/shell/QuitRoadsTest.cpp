@@ -1,0 +1,323 @@
+// Every way the game ends: each writes the preferences file once and tells
+// of a failure at most once; a termination signal first answers whatever is
+// in front and cuts animations short; a damaged file is kept and told of;
+// messages stand where the player looks.
+#include <dlfcn.h>
+#include <signal.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <optional>
+
+#include "dialogs/Wcheat.h"
+#include "engine/PrefsFile.h"
+#include "shell/App.h"
+#include "shell/Menu.h"
+#include "shell/PreferencesFolder.h"
+#include "shell/TerminationSignals.h"
+#include "table/Wmain.h"
+
+using namespace velmoran;
+
+namespace {
+
+int prefsFileRenames = 0;
+
+}  // namespace
+
+// Every write of the preferences file ends with its new copy renamed into
+// place; this rename, standing in for the C library's, counts those.
+extern "C" int rename(const char* from, const char* to) noexcept {
+  using Rename = int (*)(const char*, const char*);
+  static const auto real = reinterpret_cast<Rename>(dlsym(RTLD_NEXT, "rename"));
+  if (std::filesystem::path(to).filename() == prefsFileName) ++prefsFileRenames;
+  return real(from, to);
+}
+
+namespace {
+
+// Answers every message box that comes up with its default, counting them.
+class MessageCounter {
+ public:
+  MessageCounter() {
+    timer_.setInterval(5);
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        texts.push_back(box->text());
+        geometries.push_back(box->frameGeometry());
+        box->close();
+      }
+    });
+    timer_.start();
+  }
+  QStringList texts;
+  QList<QRect> geometries;
+
+ private:
+  QTimer timer_;
+};
+
+// Runs the event loop as the program does, with `road` as its first event;
+// false when the program did not end by itself.
+bool runUntilQuit(const std::function<void()>& road) {
+  bool stuck = false;
+  QTimer failsafe;
+  failsafe.setSingleShot(true);
+  QObject::connect(&failsafe, &QTimer::timeout, [&stuck] {
+    stuck = true;
+    QCoreApplication::exit(1);
+  });
+  failsafe.start(10000);
+  QTimer::singleShot(0, road);
+  return QApplication::exec() == 0 && !stuck;
+}
+
+void showInFront(QWidget& window) {
+  window.show();
+  window.activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&window));
+}
+
+void quietGame(App& app) {
+  MainRoutines& r = app.routines();
+  r.setAllDefaults();
+  r.gShuffle = r.gSound = false;
+  r.delaySpeed = 0;
+  r.newGame();
+}
+
+}  // namespace
+
+class QuitRoadsTest : public QObject {
+  Q_OBJECT
+
+  QTemporaryDir config_;
+
+  void useConfig(const QString& path) { qputenv("XDG_CONFIG_HOME", path.toLocal8Bit()); }
+  std::filesystem::path folder() const { return preferencesFolder(); }
+
+  // Each road to the end, as the player (or the desktop) takes it.
+  static void takeRoad(App& app, const QString& road) {
+    Wmain& wmain = app.wmain();
+    if (road == "menu") {
+      app.menu().item("FileQuit")->trigger();
+    } else if (road == "shortcut") {
+      QTest::keyClick(&wmain, Qt::Key_Q, Qt::ControlModifier);
+    } else if (road == "close box") {
+      wmain.close();
+    } else if (road == "logout") {
+      app.saveForSession();
+      wmain.close();
+    } else if (road == "signal") {
+      // Asked while the statistics sheet is up, which is answered first.
+      QTimer::singleShot(50, [] { ::raise(SIGTERM); });
+      app.GameStatistics_Action();
+    }
+  }
+
+ private slots:
+  void initTestCase() {
+    QVERIFY(config_.isValid());
+    useConfig(config_.path());
+  }
+
+  void init() { QFile::remove(QString::fromStdString((folder() / prefsFileName).string())); }
+
+  void everyRoadWritesOnce_data() {
+    QTest::addColumn<QString>("road");
+    for (const char* road : {"menu", "shortcut", "close box", "logout", "signal"})
+      QTest::newRow(road) << QString(road);
+  }
+
+  void everyRoadWritesOnce() {
+    QFETCH(QString, road);
+    prefsFileRenames = 0;
+    TerminationSignals termination;
+    App app;
+    QObject::connect(&termination, &TerminationSignals::terminationRequested, &app,
+                     &App::quitOnRequest);
+    quietGame(app);
+    showInFront(app.wmain());
+    app.enableMenuItems();
+    QVERIFY(runUntilQuit([&] { takeRoad(app, road); }));
+    QCOMPARE(prefsFileRenames, 1);
+  }
+
+  void everyRoadTellsOfAFailureOnce_data() { everyRoadWritesOnce_data(); }
+
+  void everyRoadTellsOfAFailureOnce() {
+    QFETCH(QString, road);
+    // The folder cannot be made: a file stands where its parent should be.
+    QFile blocker(config_.filePath("blocker"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    useConfig(config_.filePath("blocker/config"));
+    TerminationSignals termination;
+    App app;
+    QObject::connect(&termination, &TerminationSignals::terminationRequested, &app,
+                     &App::quitOnRequest);
+    quietGame(app);
+    showInFront(app.wmain());
+    app.enableMenuItems();
+    // Nobody may be there to answer when a signal asks the game to end.
+    std::optional<MessageCounter> messages;
+    if (road != "signal") messages.emplace();
+    const bool ended = runUntilQuit([&] { takeRoad(app, road); });
+    useConfig(config_.path());
+    QVERIFY(ended);
+    if (messages) {
+      QCOMPARE(messages->texts,
+               QStringList{QString::fromStdString(std::string(prefsWriteMessage))});
+    }
+  }
+
+  // Asked to end while the cheat warning is up, the game answers it
+  // "Don't Cheat", then saves and quits.
+  void aSignalAnswersTheCheatWarning() {
+    TerminationSignals termination;
+    App app;
+    QObject::connect(&termination, &TerminationSignals::terminationRequested, &app,
+                     &App::quitOnRequest);
+    MainRoutines& r = app.routines();
+    quietGame(app);
+    app.wmain().show();
+    // Move the first hand card to a legal place, then pretend a deal began.
+    int card = 0;
+    for (int c = firstHandColumn; c <= lastHandColumn && !card; ++c) {
+      const int code = r.gPlayingGrid[c][handRow];
+      for (int x = r.gridMinX; x <= r.gridMaxX && !card; ++x)
+        for (int y = r.gridMinY; y <= r.gridMaxY && !card; ++y)
+          if (isCard(code) && r.legalMove(code, x, y) &&
+              r.dropCard(code, c, handRow, x, y) == DropResult::Played)
+            card = code;
+    }
+    QVERIFY(card);
+    r.gCheatDeckPtr = r.undoGrid[1][gapColumn][2];
+
+    bool refused = false;
+    QTimer sheetWatch;
+    QObject::connect(&sheetWatch, &QTimer::timeout, [&] {
+      if (qobject_cast<Wcheat*>(QApplication::activeModalWidget())) {
+        sheetWatch.stop();
+        ::raise(SIGTERM);
+      }
+    });
+    sheetWatch.start(5);
+    QVERIFY(runUntilQuit([&] { refused = app.EditUndo_Action(); }));
+    QVERIFY(refused);
+    QVERIFY(!r.gCheated);
+
+    SystemRandom random(1);
+    MainRoutines saved(app.wmain(), random);
+    saved.setAllDefaults();
+    QCOMPARE(prefsRead(saved, folder()), PrefsReadOutcome::Read);
+    QCOMPARE(saved.moveNumber, 1);
+    QVERIFY(!saved.gCheated);
+  }
+
+  // The give-up question is answered No: the game is neither counted nor
+  // replaced.
+  void aSignalAnswersTheGiveUpQuestionNo() {
+    TerminationSignals termination;
+    App app;
+    QObject::connect(&termination, &TerminationSignals::terminationRequested, &app,
+                     &App::quitOnRequest);
+    quietGame(app);  // dealt face up: giving up would lose it
+    app.wmain().show();
+    const Board before = app.routines().gPlayingGrid;
+    QTimer questionWatch;
+    QObject::connect(&questionWatch, &QTimer::timeout, [&] {
+      if (qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        questionWatch.stop();
+        ::raise(SIGTERM);
+      }
+    });
+    questionWatch.start(5);
+    QVERIFY(runUntilQuit([&] { app.GameNewGame_Action(); }));
+    QVERIFY(app.routines().gPlayingGrid == before);
+    QCOMPARE(app.routines().stats, Statistics{});
+  }
+
+  // A shuffle of five seconds is cut short and the game saved well within
+  // a second of the signal.
+  void aSignalCutsAnAnimationShort() {
+    TerminationSignals termination;
+    App app;
+    QObject::connect(&termination, &TerminationSignals::terminationRequested, &app,
+                     &App::quitOnRequest);
+    MainRoutines& r = app.routines();
+    r.setAllDefaults();
+    r.gShuffle = r.gSound = true;
+    r.delaySpeed = 100;
+    app.wmain().show();
+    QElapsedTimer sinceSignal;
+    QTimer::singleShot(300, [&] {
+      sinceSignal.start();
+      ::raise(SIGTERM);
+    });
+    QVERIFY(runUntilQuit([&] { r.newGame(); }));
+    QVERIFY2(sinceSignal.elapsed() < 1000, qPrintable(QString::number(sinceSignal.elapsed())));
+    SystemRandom random(1);
+    MainRoutines saved(app.wmain(), random);
+    saved.setAllDefaults();
+    QCOMPARE(prefsRead(saved, folder()), PrefsReadOutcome::Read);
+    QCOMPARE(saved.gDeckPtr, r.gDeckPtr);
+    QVERIFY(saved.gDeckPtr >= 1);
+  }
+
+  // A file that could not be read whole: the player is told once the main
+  // window shows, and the file is kept before it is replaced.
+  void aDamagedFileIsToldOfAndKept() {
+    const QString path = QString::fromStdString((folder() / prefsFileName).string());
+    const QByteArray damaged = "1\n1\n1\n40\non\non\non\n3\nbroken\n";
+    {
+      QFile file(path);
+      QVERIFY(file.open(QIODevice::WriteOnly));
+      file.write(damaged);
+    }
+    App app;
+    MessageCounter messages;
+    QVERIFY(app.open());
+    QVERIFY(messages.texts.isEmpty());
+    QTRY_VERIFY_WITH_TIMEOUT(app.wmain().isVisible(), 10000);  // after the splash
+    QTRY_COMPARE(messages.texts.size(), 1);
+    QVERIFY(messages.texts[0].contains("Velmoran Preferences.damaged"));
+    app.FileQuit_Action();
+    QFile kept(path + ".damaged");
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), damaged);
+    QCOMPARE(messages.texts.size(), 1);
+    QApplication::closeAllWindows();
+  }
+
+  // Centred on the screen while the main window is hidden, over the main
+  // window once it shows.
+  void messagesAreCentred() {
+    App app;
+    Wmain& wmain = app.wmain();
+    wmain.move(0, 0);
+    MessageCounter messages;
+    wmain.showMessage("hidden");
+    const QPoint screenCentre = QGuiApplication::primaryScreen()->availableGeometry().center();
+    QVERIFY((messages.geometries[0].center() - screenCentre).manhattanLength() <= 4);
+
+    wmain.show();
+    wmain.move(10, 10);
+    QVERIFY(QTest::qWaitForWindowExposed(&wmain));
+    wmain.showMessage("shown");
+    QVERIFY((messages.geometries[1].center() - wmain.frameGeometry().center()).manhattanLength() <=
+            4);
+    QApplication::closeAllWindows();
+  }
+};
+
+QTEST_MAIN(QuitRoadsTest)
+#include "QuitRoadsTest.moc"
