@@ -15,6 +15,7 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "dialogs/Wcheat.h"
@@ -86,6 +87,31 @@ void showInFront(QWidget& window) {
   QVERIFY(QTest::qWaitForWindowActive(&window));
 }
 
+// The game as the program runs it: termination signals end it.
+struct SignalledApp {
+  TerminationSignals termination;
+  App app;
+  SignalledApp() {
+    QObject::connect(&termination, &TerminationSignals::terminationRequested, &app,
+                     &App::quitOnRequest);
+  }
+};
+
+// Sends SIGTERM to this process as soon as a modal window of type Modal is
+// in front, as a shutdown would while the player has not answered it.
+template <typename Modal>
+std::unique_ptr<QTimer> terminateWhenShown() {
+  auto watch = std::make_unique<QTimer>();
+  QObject::connect(watch.get(), &QTimer::timeout, [timer = watch.get()] {
+    if (qobject_cast<Modal*>(QApplication::activeModalWidget())) {
+      timer->stop();
+      ::raise(SIGTERM);
+    }
+  });
+  watch->start(5);
+  return watch;
+}
+
 void quietGame(App& app) {
   MainRoutines& r = app.routines();
   r.setAllDefaults();
@@ -140,10 +166,8 @@ class QuitRoadsTest : public QObject {
   void everyRoadWritesOnce() {
     QFETCH(QString, road);
     prefsFileRenames = 0;
-    TerminationSignals termination;
-    App app;
-    QObject::connect(&termination, &TerminationSignals::terminationRequested, &app,
-                     &App::quitOnRequest);
+    SignalledApp game;
+    App& app = game.app;
     quietGame(app);
     showInFront(app.wmain());
     app.enableMenuItems();
@@ -160,10 +184,8 @@ class QuitRoadsTest : public QObject {
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     useConfig(config_.filePath("blocker/config"));
-    TerminationSignals termination;
-    App app;
-    QObject::connect(&termination, &TerminationSignals::terminationRequested, &app,
-                     &App::quitOnRequest);
+    SignalledApp game;
+    App& app = game.app;
     quietGame(app);
     showInFront(app.wmain());
     app.enableMenuItems();
@@ -182,10 +204,8 @@ class QuitRoadsTest : public QObject {
   // Asked to end while the cheat warning is up, the game answers it
   // "Don't Cheat", then saves and quits.
   void aSignalAnswersTheCheatWarning() {
-    TerminationSignals termination;
-    App app;
-    QObject::connect(&termination, &TerminationSignals::terminationRequested, &app,
-                     &App::quitOnRequest);
+    SignalledApp game;
+    App& app = game.app;
     MainRoutines& r = app.routines();
     quietGame(app);
     app.wmain().show();
@@ -203,14 +223,7 @@ class QuitRoadsTest : public QObject {
     r.gCheatDeckPtr = r.undoGrid[1][gapColumn][2];
 
     bool refused = false;
-    QTimer sheetWatch;
-    QObject::connect(&sheetWatch, &QTimer::timeout, [&] {
-      if (qobject_cast<Wcheat*>(QApplication::activeModalWidget())) {
-        sheetWatch.stop();
-        ::raise(SIGTERM);
-      }
-    });
-    sheetWatch.start(5);
+    const auto sheetWatch = terminateWhenShown<Wcheat>();
     QVERIFY(runUntilQuit([&] { refused = app.EditUndo_Action(); }));
     QVERIFY(refused);
     QVERIFY(!r.gCheated);
@@ -226,21 +239,12 @@ class QuitRoadsTest : public QObject {
   // The give-up question is answered No: the game is neither counted nor
   // replaced.
   void aSignalAnswersTheGiveUpQuestionNo() {
-    TerminationSignals termination;
-    App app;
-    QObject::connect(&termination, &TerminationSignals::terminationRequested, &app,
-                     &App::quitOnRequest);
+    SignalledApp game;
+    App& app = game.app;
     quietGame(app);  // dealt face up: giving up would lose it
     app.wmain().show();
     const Board before = app.routines().gPlayingGrid;
-    QTimer questionWatch;
-    QObject::connect(&questionWatch, &QTimer::timeout, [&] {
-      if (qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-        questionWatch.stop();
-        ::raise(SIGTERM);
-      }
-    });
-    questionWatch.start(5);
+    const auto questionWatch = terminateWhenShown<QMessageBox>();
     QVERIFY(runUntilQuit([&] { app.GameNewGame_Action(); }));
     QVERIFY(app.routines().gPlayingGrid == before);
     QCOMPARE(app.routines().stats, Statistics{});
@@ -249,10 +253,8 @@ class QuitRoadsTest : public QObject {
   // A shuffle of five seconds is cut short and the game saved well within
   // a second of the signal.
   void aSignalCutsAnAnimationShort() {
-    TerminationSignals termination;
-    App app;
-    QObject::connect(&termination, &TerminationSignals::terminationRequested, &app,
-                     &App::quitOnRequest);
+    SignalledApp game;
+    App& app = game.app;
     MainRoutines& r = app.routines();
     r.setAllDefaults();
     r.gShuffle = r.gSound = true;
