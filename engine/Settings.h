@@ -62,6 +62,9 @@ constexpr SettingField flag(bool Settings::*member, bool factory, std::string_vi
 }
 }  // namespace makeField
 
+// number(member, lowest, highest, factory value, needs a new game)
+// flag(member, factory value, Settings-menu toggle)
+// Where each setting lies in the preferences file: see PrefsLayout.h.
 inline constexpr std::array<SettingField, 13> settingFields{{
     makeField::number(&Settings::game, standardRules, easyRules, standardRules, true),
     makeField::number(&Settings::grid, grid12x9, grid10x7, grid12x9, true),
@@ -92,21 +95,6 @@ constexpr void setValue(Settings& settings, const SettingField& field, int value
 
 constexpr bool withinRange(const SettingField& field, int value) {
   return value >= field.low && value <= field.high;
-}
-
-// The field of a member of Settings.
-consteval const SettingField& settingField(int Settings::*member) {
-  for (const SettingField& field : settingFields) {
-    if (field.number == member) return field;
-  }
-  throw "not a setting";
-}
-
-consteval const SettingField& settingField(bool Settings::*member) {
-  for (const SettingField& field : settingFields) {
-    if (field.flag == member) return field;
-  }
-  throw "not a setting";
 }
 
 constexpr Settings factorySettings() {
