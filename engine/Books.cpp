@@ -70,10 +70,10 @@ void MainRoutines::removeBookSquare(int x, int y, int r) {
 
 void MainRoutines::bookPass(int dx, int dy) {
   const bool king = rank(gPlayingGrid[dx][dy]) == kingRank;
-  if (game == 1) {
+  if (game == standardRules) {
     if (rank(gPlayingGrid[dx][dy]) == gNumBooks + 1) standardBookChain();
     orphanStep();
-  } else if (game == 2 && !king) {
+  } else if (game == easyRules && !king) {
     easyBookPass();
     orphanStep();
   }

@@ -29,7 +29,7 @@ void MainRoutines::victoryNoAnimation() {
 // it is replaced unwon.
 void MainRoutines::updateStats() {
   if (gGameCounts) {
-    const bool standard = game == 1;
+    const bool standard = game == standardRules;
     if (!gVictory) {
       countOneMore(standard ? stats.losses : stats.easyLosses);
     } else if (!gCheated) {

@@ -5,6 +5,7 @@
 
 #include "Codes.h"
 #include "RandomSource.h"
+#include "Settings.h"
 #include "Statistics.h"
 #include "TableInterface.h"
 
@@ -30,8 +31,9 @@ enum class DropResult {
 // The whole state of the game and its rules. The member names are the
 // game's own vocabulary (gDeck, gPlayingGrid, moveNumber, ...), so the rules
 // read like the game's description. Drawing, sounds and questions go
-// through the TableInterface; random numbers through the RandomSource.
-class MainRoutines {
+// through the TableInterface; random numbers through the RandomSource. The
+// settings (game, grid, gKings, gSound, ...) are members of its Settings base.
+class MainRoutines : public Settings {
  public:
   MainRoutines(TableInterface& table, RandomSource& random);
   // For a start-up that builds the window after the game state: call
@@ -41,21 +43,6 @@ class MainRoutines {
   // Start-up may build the window after the game state.
   void setTable(TableInterface& table) { table_ = &table; }
   TableInterface& table() { return *table_; }
-
-  // --- Settings -----------------------------------------------------------
-  int game = 0;    // 1 Standard, 2 Easy
-  int grid = 0;    // 1 = 12x9, 2 = 10x9, 3 = 12x7, 4 = 10x7
-  int gKings = 0;  // 1 Center .. 5 Random, 6 Custom (kings start in the hand)
-  int delaySpeed = 0;
-  int gCardBackNumber = 0;
-  bool gSound = false;
-  bool gShuffle = false;  // show shuffling and other card movement
-  bool gCheatWarning = false;
-  bool gDimUnplayables = false;
-  bool gAutoDeal = false;
-  bool gGiveUpWarning = false;
-  bool gShowStats = false;
-  bool gAlwaysShowInstructions = false;
 
   // --- Geometry -----------------------------------------------------------
   int gridMinX = 0, gridMaxX = 0, gridMinY = 0, gridMaxY = 0;  // the activeGrid
@@ -88,6 +75,10 @@ class MainRoutines {
   std::string title() const;
   void clearGrid();
   void setAllDefaults();
+  const Settings& settings() const { return *this; }
+  // Every setting but the main ones (game, grid, gKings), which only a new
+  // game changes.
+  void applySettings(const Settings& chosen);
 
   // --- Rules ----------------------------------------------------------------
   bool legalMove(int card, int x, int y) const;

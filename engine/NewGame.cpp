@@ -6,8 +6,6 @@ namespace velmoran {
 
 namespace {
 
-constexpr int customKings = 6;
-
 struct Place {
   int x, y;
 };
@@ -31,7 +29,7 @@ void MainRoutines::newGame() {
   // The shuffle only stored the kings: they are drawn here, as nothing
   // after this need draw the board (no automatic deal, or kings in the hand).
   table_->rebuildOffscreen();
-  if (gKings != customKings) dealDown();
+  if (gKings != kingsCustom) dealDown();
 }
 
 void MainRoutines::shuffleCards() {
@@ -87,20 +85,20 @@ void MainRoutines::placeKings(RandomSource& random) {
   const int minX = gridMinX, maxX = gridMaxX, minY = gridMinY, maxY = gridMaxY;
   std::array<Place, 4> places{};
   switch (gKings) {
-    case 1:  // Center
+    case kingsCenter:
       places = {{{5, 5}, {6, 5}, {7, 5}, {8, 5}}};
       break;
-    case 2:  // Staggered Pairs
+    case kingsStaggeredPairs:
       places = {{{3, 3}, {4, 3}, {9, 7}, {10, 7}}};
       break;
-    case 3:  // Corners
+    case kingsCorners:
       places = {{{minX, minY}, {maxX, minY}, {maxX, maxY}, {minX, maxY}}};
       break;
-    case 4:  // Inset Corners
+    case kingsInsetCorners:
       places = {
           {{minX + 2, minY + 2}, {maxX - 2, minY + 2}, {maxX - 2, maxY - 2}, {minX + 2, maxY - 2}}};
       break;
-    case 5:  // Random: any free place of the activeGrid
+    case kingsRandom:  // any free place of the activeGrid
       for (int k = 1; k <= 4; ++k) {
         for (;;) {
           const int x = random.inRange(minX, maxX);
@@ -112,7 +110,7 @@ void MainRoutines::placeKings(RandomSource& random) {
         }
       }
       return;
-    case customKings:
+    case kingsCustom:
       places = {{{14, handRow}, {15, handRow}, {16, handRow}, {17, handRow}}};
       break;
     default:

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "PrefsFile.h"
+#include "PrefsLayout.h"
 
 namespace velmoran {
 
@@ -33,42 +34,42 @@ class LineWriter {
   std::string text_;
 };
 
+// Only the snapshots of moves actually made; the store holds at most maxMoves.
+int snapshotsKept(const MainRoutines& r) { return std::clamp(r.moveNumber, 0, maxMoves); }
+
+void write(LineWriter& out, const prefsLayout::Field& field, const MainRoutines& r) {
+  using prefsLayout::FieldShape;
+  switch (field.shape) {
+    case FieldShape::Integer:
+      out.integer(r.*field.number);
+      break;
+    case FieldShape::Boolean:
+      out.boolean(r.*field.flag);
+      break;
+    case FieldShape::FirstCounters:
+    case FieldShape::SecondCounters:
+      out.counters(r.stats);
+      break;
+    case FieldShape::Board:
+      out.board(r.gPlayingGrid);
+      break;
+    case FieldShape::MoveCount:
+      out.integer(snapshotsKept(r));
+      break;
+    case FieldShape::UndoStore:
+      for (int m = 1; m <= snapshotsKept(r); ++m) out.board(r.undoGrid[m]);
+      break;
+    case FieldShape::Deck:
+      for (int i = 1; i <= deckSize; ++i) out.integer(r.gDeck[i]);
+      break;
+  }
+}
+
 }  // namespace
 
 std::string prefsText(const MainRoutines& r) {
   LineWriter out;
-  out.integer(r.game);
-  out.integer(r.gKings);
-  out.integer(r.grid);
-  out.integer(r.delaySpeed);
-  out.boolean(r.gSound);
-  out.boolean(r.gShuffle);
-  out.boolean(r.gCheatWarning);
-  out.counters(r.stats);
-  out.board(r.gPlayingGrid);
-  // Only the snapshots of moves actually made; the store holds at most maxMoves.
-  const int moves = std::clamp(r.moveNumber, 0, maxMoves);
-  out.integer(moves);
-  for (int m = 1; m <= moves; ++m) out.board(r.undoGrid[m]);
-  for (int i = 1; i <= deckSize; ++i) out.integer(r.gDeck[i]);
-  out.integer(r.gDeckPtr);
-  out.integer(r.gNumBooks);
-  out.boolean(r.gNoOrphans);
-  out.boolean(r.gUndoOk);
-  out.integer(r.undoPtr);
-  out.integer(r.undoNumBooks);
-  out.boolean(r.gFlashOrphans);
-  out.boolean(r.gShowStats);
-  out.counters(r.stats);
-  out.boolean(r.gGameCounts);
-  out.boolean(r.gDimUnplayables);
-  out.boolean(r.gVictory);
-  out.integer(r.gCardBackNumber);
-  out.boolean(r.gCheated);
-  out.integer(r.gCheatDeckPtr);
-  out.boolean(r.gGiveUpWarning);
-  out.boolean(r.gAutoDeal);
-  out.boolean(r.gAlwaysShowInstructions);
+  for (const prefsLayout::Field& field : prefsLayout::fields) write(out, field, r);
   return out.take();
 }
 

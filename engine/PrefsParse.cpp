@@ -21,32 +21,44 @@ std::optional<int> snapshotCount(const PrefsLines& lines) {
   return std::nullopt;
 }
 
-// A setting changes only to a readable value within its range.
-void takeSetting(int& setting, const PrefsLines& lines, int line, int low, int high) {
+// The setting a field of the file holds, if it holds one.
+const SettingField* settingIn(const Field& field) {
+  for (const SettingField& setting : settingFields) {
+    const bool same = setting.number ? field.number == setting.number : field.flag == setting.flag;
+    if (same) return &setting;
+  }
+  return nullptr;
+}
+
+// A setting changes only to a readable value within its range; a flag reads
+// as off unless its line says on.
+void takeSetting(MainRoutines& r, const SettingField& setting, const PrefsLines& lines, int line) {
+  if (setting.flag) {
+    r.*setting.flag = lines.boolean(line);
+    return;
+  }
   const auto value = lines.integer(line);
-  if (value && *value >= low && *value <= high) setting = *value;
+  if (value && withinRange(setting, *value)) r.*setting.number = *value;
+}
+
+// The settings before the undo store, or, with `moves`, those after it.
+void readSettings(MainRoutines& r, const PrefsLines& lines, std::optional<int> moves) {
+  for (std::size_t i = 0; i < fields.size(); ++i) {
+    const SettingField* setting = settingIn(fields[i]);
+    if (!setting || afterUndoStore(i) != moves.has_value()) continue;
+    takeSetting(r, *setting, lines, lineOf(i, moves.value_or(0)));
+  }
 }
 
 // The settings at the head of the file.
 void applyHeadSettings(MainRoutines& r, const PrefsLines& lines) {
-  takeSetting(r.game, lines, gameLine, 1, 2);
-  takeSetting(r.gKings, lines, kingsLine, 1, 6);
-  takeSetting(r.grid, lines, gridLine, 1, 4);
-  takeSetting(r.delaySpeed, lines, delaySpeedLine, 0, 100);
-  r.gSound = lines.boolean(soundLine);
-  r.gShuffle = lines.boolean(shuffleLine);
-  r.gCheatWarning = lines.boolean(cheatWarningLine);
+  readSettings(r, lines, std::nullopt);
   r.setActiveGrid();
 }
 
 // The settings after the undo store.
 void applyTailSettings(MainRoutines& r, const PrefsLines& lines, int moves) {
-  r.gShowStats = lines.boolean(tailLine(showStatsLine, moves));
-  r.gDimUnplayables = lines.boolean(tailLine(dimUnplayablesLine, moves));
-  takeSetting(r.gCardBackNumber, lines, tailLine(cardBackNumberLine, moves), 1, 32);
-  r.gGiveUpWarning = lines.boolean(tailLine(giveUpWarningLine, moves));
-  r.gAutoDeal = lines.boolean(tailLine(autoDealLine, moves));
-  r.gAlwaysShowInstructions = lines.boolean(tailLine(alwaysShowInstructionsLine, moves));
+  readSettings(r, lines, moves);
 }
 
 // The file keeps each counter twice; the second copy is the one in use, the
@@ -70,10 +82,10 @@ bool counter(const PrefsLines& lines, int first, std::optional<int> second, int&
 // The counters; `moves` is known only when the lines after the undo store
 // can be trusted. False when any counter was damaged.
 bool applyCounters(MainRoutines& r, const PrefsLines& lines, std::optional<int> moves) {
-  int* const counters[] = {&r.stats.wins,     &r.stats.losses,     &r.stats.noCheatWins,
+  int* const counters[countersLines] = {&r.stats.wins,     &r.stats.losses,     &r.stats.noCheatWins,
                            &r.stats.easyWins, &r.stats.easyLosses, &r.stats.easyNoCheatWins};
   bool whole = true;
-  for (int i = 0; i < 6; ++i) {
+  for (int i = 0; i < countersLines; ++i) {
     std::optional<int> second;
     if (moves) second = tailLine(secondCountersLine, *moves) + i;
     whole = counter(lines, firstCountersLine + i, second, *counters[i]) && whole;

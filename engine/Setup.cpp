@@ -46,18 +46,12 @@ void MainRoutines::setActiveGrid() {
 }
 
 std::string MainRoutines::title() const {
-  return game == 1 ? "Velmoran" : "Velmoran - Current Game: Easy Rules";
+  return game == standardRules ? "Velmoran" : "Velmoran - Current Game: Easy Rules";
 }
 
 void MainRoutines::setAllDefaults() {
-  game = 1;
-  grid = 1;
-  gKings = 1;
-  delaySpeed = 40;
-  gridMaxY = 9;
-  gridMaxX = 12;
-  gridMinY = 1;
-  gridMinX = 1;
+  static_cast<Settings&>(*this) = factorySettings();
+  setActiveGrid();
   cardwidth = 40;
   cardheight = 56;
   gNumBooks = 0;
@@ -67,15 +61,14 @@ void MainRoutines::setAllDefaults() {
   undoPtr = 1;
   undoNumBooks = 0;
   gFlashOrphans = true;
-  gShuffle = true;
-  gSound = true;
-  gCheatWarning = true;
-  gDimUnplayables = true;
-  gAutoDeal = true;
-  gGiveUpWarning = true;
-  gShowStats = false;
-  gCardBackNumber = 1;
-  gAlwaysShowInstructions = true;
+}
+
+void MainRoutines::applySettings(const Settings& chosen) {
+  Settings applied = chosen;
+  for (const SettingField& field : settingFields) {
+    if (field.needsNewGame) setValue(applied, field, valueOf(*this, field));
+  }
+  static_cast<Settings&>(*this) = applied;
 }
 
 void MainRoutines::clearGrid() {

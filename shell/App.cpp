@@ -28,21 +28,22 @@ namespace velmoran {
 
 namespace {
 
-// The seven toggles of the Settings menu and the settings they switch.
-struct Toggle {
-  const char* item;
-  bool MainRoutines::*setting;
-};
+// The Settings-menu toggles: the settings whose table entry names a menu item.
+constexpr auto toggleCount = std::ranges::count_if(
+    settingFields, [](const SettingField& field) { return !field.menuItem.empty(); });
 
-constexpr std::array<Toggle, 7> toggles{{
-    {"SettingsSound", &MainRoutines::gSound},
-    {"SettingsCheatWarning", &MainRoutines::gCheatWarning},
-    {"SettingsGiveUpWarning", &MainRoutines::gGiveUpWarning},
-    {"SettingsDimUnplayables", &MainRoutines::gDimUnplayables},
-    {"SettingsShowShufflingEtc", &MainRoutines::gShuffle},
-    {"SettingsAutomaticallyDeal", &MainRoutines::gAutoDeal},
-    {"SettingsShowStatsAutomatically", &MainRoutines::gShowStats},
-}};
+constexpr auto toggles = [] {
+  std::array<SettingField, toggleCount> found{};
+  auto next = found.begin();
+  for (const SettingField& field : settingFields) {
+    if (!field.menuItem.empty()) *next++ = field;
+  }
+  return found;
+}();
+
+QLatin1String toggleItem(const SettingField& toggle) {
+  return QLatin1String(toggle.menuItem.data(), static_cast<qsizetype>(toggle.menuItem.size()));
+}
 
 // The commands that are always available once the game is up.
 constexpr std::array<const char*, 5> everydayCommands{
@@ -117,8 +118,8 @@ void App::registerMenuHandlers() {
       scheduleEnabling();
     });
   }
-  for (const Toggle& toggle : toggles) {
-    QAction* item = menu_->item(QLatin1String(toggle.item));
+  for (const SettingField& toggle : toggles) {
+    QAction* item = menu_->item(toggleItem(toggle));
     connect(item, &QAction::triggered, this, [this, item] {
       toggleSetting(item);
       scheduleEnabling();
@@ -251,12 +252,14 @@ void App::comeForward() {
 }
 
 bool App::toggleSetting(QAction* item) {
-  for (const Toggle& toggle : toggles) {
-    if (item->objectName() != QLatin1String(toggle.item)) continue;
+  for (const SettingField& toggle : toggles) {
+    if (item->objectName() != toggleItem(toggle)) continue;
     // Qt has already flipped the check: the new value is the check.
-    routines_.*toggle.setting = item->isChecked();
+    Settings chosen = routines_.settings();
+    setValue(chosen, toggle, item->isChecked());
+    routines_.applySettings(chosen);
     if (wsettings_) wsettings_->showCurrentValues();
-    if (toggle.setting == &MainRoutines::gDimUnplayables) {
+    if (toggle.flag == &Settings::gDimUnplayables) {
       wmain_->rebuildOffscreen();
       wmain_->updateNow();
     }
@@ -266,10 +269,10 @@ bool App::toggleSetting(QAction* item) {
 
 void App::enableMenuItems() {
   for (const char* name : everydayCommands) menu_->item(QLatin1String(name))->setEnabled(true);
-  for (const Toggle& toggle : toggles) {
-    QAction* item = menu_->item(QLatin1String(toggle.item));
+  for (const SettingField& toggle : toggles) {
+    QAction* item = menu_->item(toggleItem(toggle));
     item->setEnabled(true);
-    item->setChecked(routines_.*toggle.setting);
+    item->setChecked(valueOf(routines_.settings(), toggle) != 0);
   }
   menu_->item(QStringLiteral("EditUndo"))->setEnabled(routines_.gUndoOk);
   menu_->item(QStringLiteral("FileQuit"))->setEnabled(!quitBlockedByFrontWindow());

@@ -19,7 +19,6 @@ namespace {
 
 constexpr int sampleWidth = 90;
 constexpr int sampleHeight = 126;
-constexpr int factorySliderValue = 60;
 
 const char* const giveUpQuestion =
     "Really give up on the current game?\n\nThere is no undo available.";
@@ -31,7 +30,9 @@ void showSetting(QComboBox* popup, int value) {
   popup->setCurrentIndex(value >= 1 && value <= popup->count() ? value - 1 : -1);
 }
 
+// The slider runs from slow to fast; the delay the other way.
 int sliderValueFor(int delaySpeed) { return 100 - delaySpeed; }
+int delaySpeedFor(int sliderValue) { return 100 - sliderValue; }
 
 }  // namespace
 
@@ -57,8 +58,7 @@ Wsettings::Wsettings(MainRoutines& routines, Seams seams, QWidget* parent)
   connect(PBcancel, &QPushButton::clicked, this, &Wsettings::pushCancel);
   connect(PBdefaults, &QPushButton::clicked, this, &Wsettings::pushDefaults);
 
-  selectCardBack(1);
-  mainSettingsTest();
+  showSettings(factorySettings());
   watchKeysOfAllControls();
   // Every showing starts at the first control of the tab order.
   takeKeyboardWhenShown(this, CBshuffle);
@@ -66,36 +66,57 @@ Wsettings::Wsettings(MainRoutines& routines, Seams seams, QWidget* parent)
 
 // --- Filling the controls --------------------------------------------------
 
-void Wsettings::showCurrentValues() {
-  showSetting(PMdifficulty, routines_.game);
-  showSetting(PMgridsize, routines_.grid);
-  showSetting(PMkingsstart, routines_.gKings);
+void Wsettings::showCurrentValues() { showSettings(routines_.settings()); }
 
-  CBsound->setChecked(routines_.gSound);
-  CBdimUnplayables->setChecked(routines_.gDimUnplayables);
-  CBcheatWarning->setChecked(routines_.gCheatWarning);
-  CBautoDeal->setChecked(routines_.gAutoDeal);
-  CBgiveUpWarning->setChecked(routines_.gGiveUpWarning);
-  CBshowStats->setChecked(routines_.gShowStats);
-  CBshuffle->setChecked(routines_.gShuffle);
+// The other boxes keep what they show until the next showing.
+void Wsettings::mirrorSavedSettings() {
+  const Settings& saved = routines_.settings();
+  Settings shown = workingCopy();
+  shown.game = saved.game;
+  shown.grid = saved.grid;
+  shown.gKings = saved.gKings;
+  shown.delaySpeed = saved.delaySpeed;
+  shown.gSound = saved.gSound;
+  shown.gShuffle = saved.gShuffle;
+  shown.gCheatWarning = saved.gCheatWarning;
+  shown.gCardBackNumber = saved.gCardBackNumber;
+  showSettings(shown);
+}
+
+// The controls are the working copy of the settings: what they show is what
+// Done or New Game would store.
+void Wsettings::showSettings(const Settings& shown) {
+  showSetting(PMdifficulty, shown.game);
+  showSetting(PMgridsize, shown.grid);
+  showSetting(PMkingsstart, shown.gKings);
+  for (const auto& [box, flag] : flagBoxes()) box->setChecked(shown.*flag);
   movementBoxChanged();
-
-  SLdelay->setValue(sliderValueFor(routines_.delaySpeed));
-  selectCardBack(routines_.gCardBackNumber);
+  SLdelay->setValue(sliderValueFor(shown.delaySpeed));
+  selectCardBack(shown.gCardBackNumber);
   mainSettingsTest();
 }
 
-void Wsettings::mirrorSavedSettings() {
-  showSetting(PMdifficulty, routines_.game);
-  showSetting(PMgridsize, routines_.grid);
-  showSetting(PMkingsstart, routines_.gKings);
-  SLdelay->setValue(sliderValueFor(routines_.delaySpeed));
-  CBsound->setChecked(routines_.gSound);
-  CBshuffle->setChecked(routines_.gShuffle);
-  CBcheatWarning->setChecked(routines_.gCheatWarning);
-  movementBoxChanged();
-  selectCardBack(routines_.gCardBackNumber);
-  mainSettingsTest();
+// The current settings with what the controls show laid over them (the
+// sheet has no control for every setting).
+Settings Wsettings::workingCopy() const {
+  Settings working = routines_.settings();
+  working.game = PMdifficulty->currentIndex() + 1;
+  working.grid = PMgridsize->currentIndex() + 1;
+  working.gKings = PMkingsstart->currentIndex() + 1;
+  for (const auto& [box, flag] : flagBoxes()) working.*flag = box->isChecked();
+  working.delaySpeed = delaySpeedFor(SLdelay->value());
+  working.gCardBackNumber = chosenCardBack();
+  return working;
+}
+
+std::array<std::pair<QCheckBox*, bool Settings::*>, 7> Wsettings::flagBoxes() const {
+  return {{{CBsound, &Settings::gSound},
+           {CBcheatWarning, &Settings::gCheatWarning},
+           {CBdimUnplayables, &Settings::gDimUnplayables},
+           {CBautoDeal, &Settings::gAutoDeal},
+           {CBgiveUpWarning, &Settings::gGiveUpWarning},
+           {CBshowStats, &Settings::gShowStats},
+           {CBshuffle, &Settings::gShuffle}}};
 }
 
 // --- Handlers of the controls ----------------------------------------------
@@ -103,9 +124,7 @@ void Wsettings::mirrorSavedSettings() {
 // Done may store every setting but the three main ones, so it is only
 // available while those still equal the current game's.
 void Wsettings::mainSettingsTest() {
-  const bool same = PMdifficulty->currentIndex() == routines_.game - 1 &&
-                    PMgridsize->currentIndex() == routines_.grid - 1 &&
-                    PMkingsstart->currentIndex() == routines_.gKings - 1;
+  const bool same = sameMainSettings(workingCopy(), routines_.settings());
   PBdone->setEnabled(same);
   STnewGameWarning->setVisible(!same);
 }
@@ -130,8 +149,8 @@ void Wsettings::movementBoxChanged() {
 }
 
 void Wsettings::pushDone() {
-  storeCommonSettings();
-  storeCardBack();
+  routines_.applySettings(workingCopy());
+  cardBackStored();
   routines_.table().rebuildOffscreen();
   emit settingsApplied();
   QDialog::done(Accepted);
@@ -143,12 +162,9 @@ void Wsettings::pushNewGame() {
 
   // The game being given up is counted under the difficulty it was played with.
   routines_.updateStats();
-  routines_.game = PMdifficulty->currentIndex() + 1;
-  routines_.grid = PMgridsize->currentIndex() + 1;
-  routines_.gKings = PMkingsstart->currentIndex() + 1;
-  storeCommonSettings();
+  static_cast<Settings&>(routines_) = workingCopy();
   routines_.gVictory = false;
-  storeCardBack();
+  cardBackStored();
   emit settingsApplied();
   QDialog::done(Accepted);
   routines_.newGame();
@@ -161,21 +177,10 @@ void Wsettings::pushCancel() {
 
 void Wsettings::reject() { pushCancel(); }
 
-// Factory values go into the controls only; Done or New Game stores them.
+// Factory values go into the working copy only; Done or New Game stores them.
 void Wsettings::pushDefaults() {
   if (!ask(resetQuestion)) return;
-  PMdifficulty->setCurrentIndex(0);
-  PMgridsize->setCurrentIndex(0);
-  PMkingsstart->setCurrentIndex(0);
-  selectCardBack(1);
-  for (QCheckBox* box : {CBsound, CBcheatWarning, CBdimUnplayables, CBautoDeal, CBgiveUpWarning}) {
-    box->setChecked(true);
-  }
-  CBshowStats->setChecked(false);
-  CBshuffle->setChecked(true);
-  movementBoxChanged();
-  SLdelay->setValue(factorySliderValue);
-  mainSettingsTest();
+  showSettings(factorySettings());
 }
 
 // --- Keys -------------------------------------------------------------------
@@ -219,19 +224,7 @@ bool Wsettings::handleKey(const QString& text, int key) {
 // still up, takes the keyboard back (see takeKeyboardWhenShown).
 bool Wsettings::ask(const char* question) { return routines_.table().askYesNo(question); }
 
-void Wsettings::storeCommonSettings() {
-  routines_.gSound = CBsound->isChecked();
-  routines_.gCheatWarning = CBcheatWarning->isChecked();
-  routines_.gDimUnplayables = CBdimUnplayables->isChecked();
-  routines_.gAutoDeal = CBautoDeal->isChecked();
-  routines_.gGiveUpWarning = CBgiveUpWarning->isChecked();
-  routines_.gShowStats = CBshowStats->isChecked();
-  routines_.gShuffle = CBshuffle->isChecked();
-  routines_.delaySpeed = 100 - SLdelay->value();
-}
-
-void Wsettings::storeCardBack() {
-  routines_.gCardBackNumber = chosenCardBack();
+void Wsettings::cardBackStored() {
   if (seams_.cardBackChosen) seams_.cardBackChosen();
 }
 

@@ -2,7 +2,11 @@
 
 #include <QDialog>
 #include <QImage>
+#include <array>
 #include <functional>
+#include <utility>
+
+#include "engine/Settings.h"
 
 class QCheckBox;
 class QComboBox;
@@ -77,8 +81,10 @@ class Wsettings : public QDialog {
 
   // Helpers.
   bool ask(const char* question);
-  void storeCommonSettings();
-  void storeCardBack();
+  void showSettings(const Settings& shown);
+  Settings workingCopy() const;
+  std::array<std::pair<QCheckBox*, bool Settings::*>, 7> flagBoxes() const;
+  void cardBackStored();
   void selectCardBack(int number);
   int chosenCardBack() const;
   QImage cardBack(int number) const;

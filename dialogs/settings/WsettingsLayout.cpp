@@ -57,12 +57,9 @@ QLabel* label(QWidget* window, const char* name, const QString& text, QRect rect
   return text_;
 }
 
-QCheckBox* checkBox(QWidget* window, const char* name, const QString& text, QRect rect,
-                    bool ticked) {
-  auto* box =
-      place(new QCheckBox(text, window), name, rect.x(), rect.y(), rect.width(), rect.height(), 13);
-  box->setChecked(ticked);
-  return box;
+QCheckBox* checkBox(QWidget* window, const char* name, const QString& text, QRect rect) {
+  return place(new QCheckBox(text, window), name, rect.x(), rect.y(), rect.width(), rect.height(),
+               13);
 }
 
 QPushButton* button(QWidget* window, const char* name, const QString& text, QRect rect) {
@@ -140,23 +137,22 @@ void Wsettings::buildCardBacks() {
 
 void Wsettings::buildOtherOptions() {
   framePanel(this, "TabPanel3", "Other Options", {16, 199, 581, 175});
-  CBsound = checkBox(this, "CBsound", "Play sounds", {49, 233, 240, 18}, true);
+  CBsound = checkBox(this, "CBsound", "Play sounds", {49, 233, 240, 18});
   CBcheatWarning =
-      checkBox(this, "CBcheatWarning", "Warn before cheating", {49, 258, 240, 18}, true);
+      checkBox(this, "CBcheatWarning", "Warn before cheating", {49, 258, 240, 18});
   CBdimUnplayables =
-      checkBox(this, "CBdimUnplayables", "Dim unplayable cards", {49, 283, 240, 18}, true);
-  CBautoDeal = checkBox(this, "CBautoDeal", "Automatically deal cards", {329, 233, 240, 20}, true);
+      checkBox(this, "CBdimUnplayables", "Dim unplayable cards", {49, 283, 240, 18});
+  CBautoDeal = checkBox(this, "CBautoDeal", "Automatically deal cards", {329, 233, 240, 20});
   CBgiveUpWarning =
-      checkBox(this, "CBgiveUpWarning", "Warn before giving up", {329, 258, 240, 20}, true);
+      checkBox(this, "CBgiveUpWarning", "Warn before giving up", {329, 258, 240, 20});
   CBshowStats =
-      checkBox(this, "CBshowStats", "Show statistics after each game", {329, 283, 240, 18}, false);
+      checkBox(this, "CBshowStats", "Show statistics after each game", {329, 283, 240, 18});
   CBshuffle = checkBox(this, "CBshuffle", "Show card shuffling and other movement",
-                       {154, 320, 288, 20}, true);
+                       {154, 320, 288, 20});
 
   STslow = label(this, "STslow", "Slow", {119, 346, 60, 16}, 10, Qt::AlignRight | Qt::AlignVCenter);
   SLdelay = place(new QSlider(Qt::Horizontal, this), "SLdelay", 185, 346, 221, 24, 0);
   SLdelay->setRange(0, 100);
-  SLdelay->setValue(60);
   SLdelay->setSingleStep(1);
   SLdelay->setPageStep(20);
   SLdelay->setTracking(false);

@@ -113,6 +113,66 @@ TEST(PrefsFormat, EachValueHasALineOfItsOwn) {
   }
 }
 
+// The reader finds each value after the undo store on the line the writer
+// gives it: an edit of that line, and of no other, changes what is read.
+TEST(PrefsFormat, TheReaderTakesEachValueAfterTheUndoStoreFromItsLine) {
+  constexpr int U = 153 * 3;
+  const auto game = gameAfterMoves(3);
+  const MainRoutines& saved = game->routines;
+  const std::string text = prefsText(saved);
+  struct Case {
+    std::vector<std::pair<int, std::string>> edits;
+    std::function<bool(const MainRoutines&)> read;
+  };
+  // Dealt cards may trade places in the deck, and so may the last two undealt ones.
+  const auto swapped = [&](int first) {
+    return std::vector<std::pair<int, std::string>>{{first, lineOf(text, first + 1)},
+                                                    {first + 1, lineOf(text, first)}};
+  };
+  const auto stillSaved = [&](const MainRoutines& r) { return r.gDeckPtr == saved.gDeckPtr; };
+  const std::vector<Case> cases{
+      {swapped(168 + U),
+       [&](const MainRoutines& r) { return r.gDeck[1] == saved.gDeck[2] && stillSaved(r); }},
+      {swapped(214 + U),
+       [&](const MainRoutines& r) { return r.gDeck[48] == saved.gDeck[47] && stillSaved(r); }},
+      // The game no longer adds up with another deck position or books count.
+      {{{216 + U, "12"}}, [](const MainRoutines& r) { return r.gDeckPtr == 0; }},
+      {{{217 + U, "2"}}, [](const MainRoutines& r) { return r.gDeckPtr == 0; }},
+      {{{218 + U, "on"}}, [](const MainRoutines& r) { return r.gNoOrphans; }},
+      {{{219 + U, "off"}}, [](const MainRoutines& r) { return !r.gUndoOk; }},
+      {{{220 + U, "30"}}, [](const MainRoutines& r) { return r.undoPtr == 30; }},
+      {{{221 + U, "4"}}, [](const MainRoutines& r) { return r.undoNumBooks == 4; }},
+      {{{222 + U, "off"}}, [](const MainRoutines& r) { return !r.gFlashOrphans; }},
+      {{{223 + U, "off"}}, [](const MainRoutines& r) { return !r.gShowStats; }},
+      {{{224 + U, "91"}}, [](const MainRoutines& r) { return r.stats.wins == 91; }},
+      {{{225 + U, "92"}}, [](const MainRoutines& r) { return r.stats.losses == 92; }},
+      {{{226 + U, "93"}}, [](const MainRoutines& r) { return r.stats.noCheatWins == 93; }},
+      {{{227 + U, "94"}}, [](const MainRoutines& r) { return r.stats.easyWins == 94; }},
+      {{{228 + U, "95"}}, [](const MainRoutines& r) { return r.stats.easyLosses == 95; }},
+      {{{229 + U, "96"}}, [](const MainRoutines& r) { return r.stats.easyNoCheatWins == 96; }},
+      {{{230 + U, "off"}}, [](const MainRoutines& r) { return !r.gGameCounts; }},
+      {{{231 + U, "off"}}, [](const MainRoutines& r) { return !r.gDimUnplayables; }},
+      {{{232 + U, "on"}}, [](const MainRoutines& r) { return r.gVictory; }},
+      {{{233 + U, "29"}}, [](const MainRoutines& r) { return r.gCardBackNumber == 29; }},
+      {{{234 + U, "off"}}, [](const MainRoutines& r) { return !r.gCheated; }},
+      {{{235 + U, "30"}}, [](const MainRoutines& r) { return r.gCheatDeckPtr == 30; }},
+      {{{236 + U, "off"}}, [](const MainRoutines& r) { return !r.gGiveUpWarning; }},
+      {{{237 + U, "on"}}, [](const MainRoutines& r) { return r.gAutoDeal; }},
+      {{{238 + U, "off"}}, [](const MainRoutines& r) { return !r.gAlwaysShowInstructions; }},
+  };
+  Fixture unedited;
+  ASSERT_TRUE(applyPrefsText(unedited.routines, text));
+  ASSERT_TRUE(stillSaved(unedited.routines));
+  for (const Case& c : cases) {
+    std::string edited = text;
+    for (const auto& [line, value] : c.edits) edited = withLine(edited, line, value);
+    Fixture f;
+    applyPrefsText(f.routines, edited);
+    EXPECT_TRUE(c.read(f.routines)) << "line " << c.edits.front().first;
+    EXPECT_FALSE(c.read(unedited.routines)) << "line " << c.edits.front().first;
+  }
+}
+
 // Writing, reading into a fresh game and writing again gives the same bytes.
 class PrefsRoundTrip : public ::testing::TestWithParam<int> {};
 

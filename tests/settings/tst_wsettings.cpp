@@ -307,6 +307,25 @@ class WsettingsTest : public QObject {
     QCOMPARE(routines.gCardBackNumber, 20);
   }
 
+  // Restore defaults resets what the sheet shows; Done then stores the
+  // factory settings, but not the instructions setting the sheet has no box for.
+  void restoredDefaultsAreTheFactorySettingsOnDone() {
+    routines.gSound = false;
+    routines.gDimUnplayables = false;
+    routines.gShowStats = true;
+    routines.delaySpeed = 90;
+    routines.gCardBackNumber = 20;
+    routines.gAlwaysShowInstructions = false;
+    showSheet();
+
+    table.answers = {true};
+    button("PBdefaults")->click();
+    button("PBdone")->click();
+    velmoran::Settings expected = velmoran::factorySettings();
+    expected.gAlwaysShowInstructions = false;
+    QVERIFY(routines.settings() == expected);
+  }
+
   void keysPushTheButtonsEvenFromTheList() {
     showSheet();
     backs()->setFocus();

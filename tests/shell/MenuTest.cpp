@@ -3,6 +3,7 @@
 #include <QMenu>
 #include <QTest>
 
+#include "engine/Settings.h"
 #include "shell/Menu.h"
 
 using velmoran::Menu;
@@ -73,6 +74,26 @@ class MenuTest : public QObject {
       QCOMPARE(action->isEnabled(), action->objectName() == "FileQuit");
       QCOMPARE(action->isCheckable(), action->objectName().startsWith("Settings"));
     }
+  }
+
+  // Every Settings-menu toggle switches a setting of the table, and every
+  // menu item the table names is a toggle of the menu.
+  void theTogglesAreTheSettingsThatNameAMenuItem() {
+    Menu bar;
+    QStringList checkable;
+    for (const QAction* action : bar.findChildren<QAction*>()) {
+      if (action->isCheckable()) checkable << action->objectName();
+    }
+    QStringList named;
+    for (const velmoran::SettingField& field : velmoran::settingFields) {
+      if (!field.menuItem.empty()) {
+        named << QString::fromLatin1(field.menuItem.data(), qsizetype(field.menuItem.size()));
+        QVERIFY(field.flag);
+      }
+    }
+    checkable.sort();
+    named.sort();
+    QCOMPARE(named, checkable);
   }
 };
 
