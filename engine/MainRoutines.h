@@ -4,7 +4,9 @@
 #include <string>
 
 #include "Codes.h"
+#include "GameCommands.h"
 #include "RandomSource.h"
+#include "StateListener.h"
 #include "Statistics.h"
 #include "TableInterface.h"
 
@@ -31,7 +33,9 @@ enum class DropResult {
 // game's own vocabulary (gDeck, gPlayingGrid, moveNumber, ...), so the rules
 // read like the game's description. Drawing, sounds and questions go
 // through the TableInterface; random numbers through the RandomSource.
-class MainRoutines {
+// Windows read the state through a const reference and change it only by
+// the commands below; the game tells its StateListener what changed.
+class MainRoutines final : public GameCommands {
  public:
   MainRoutines(TableInterface& table, RandomSource& random);
   // For a start-up that builds the window after the game state: call
@@ -41,6 +45,7 @@ class MainRoutines {
   // Start-up may build the window after the game state.
   void setTable(TableInterface& table) { table_ = &table; }
   TableInterface& table() { return *table_; }
+  void setListener(StateListener& listener) { listener_ = &listener; }
 
   // --- Settings -----------------------------------------------------------
   int game = 0;    // 1 Standard, 2 Easy
@@ -113,8 +118,18 @@ class MainRoutines {
   void updateUndo();
   bool editUndo();  // true when nothing was undone (refused or unavailable)
 
-  // --- Menu commands with game rules ------------------------------------------
+  // --- Commands from the menus and windows ----------------------------------
   bool newGameCommand();  // true when the player declined to give up
+  // The settings sheet's New Game, before the sheet stores its other
+  // settings and closes: asks the give-up question by the sheet's own
+  // warning box, counts the game being replaced and takes the three main
+  // settings. newGame() then starts the game. False when the player
+  // declined to give up; nothing has changed then.
+  bool giveUpForNewGame(int difficulty, int gridSize, int kingsLayout, bool giveUpWarning);
+  void neverWarnAboutCheating() override;
+  void clearStatistics() override;
+  void setAlwaysShowInstructions(bool on) override;
+  void setCardSize(int width, int height);
 
   // --- Game end and counting ------------------------------------------------
   void victoryNoAnimation();
@@ -127,6 +142,8 @@ class MainRoutines {
 
  private:
   bool askCheat(const std::string& reason);
+  bool playerGivesUp(bool giveUpWarning);  // asks only when a game is worth one
+  void announce(void (StateListener::*change)());
   void playSound(Sound sound);  // only while sound is on
   void placeKings(RandomSource& random);
   void dealFaceDown();
@@ -145,6 +162,7 @@ class MainRoutines {
 
   TableInterface* table_;
   RandomSource* random_;
+  StateListener* listener_ = nullptr;
 };
 
 }  // namespace velmoran

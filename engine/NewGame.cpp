@@ -32,6 +32,7 @@ void MainRoutines::newGame() {
   // after this need draw the board (no automatic deal, or kings in the hand).
   table_->rebuildOffscreen();
   if (gKings != customKings) dealDown();
+  announce(&StateListener::onGameStateChanged);
 }
 
 void MainRoutines::shuffleCards() {

@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
 #include <array>
 #include <utility>
@@ -21,7 +22,6 @@
 #include "shell/PreferencesFolder.h"
 #include "shell/QuitRequest.h"
 #include "shell/assets/SoundBank.h"
-#include "table/InputHold.h"
 #include "table/Wmain.h"
 
 namespace velmoran {
@@ -78,7 +78,7 @@ App::App() : routines_(random_), prefs_(routines_, preferencesFolder()) {
   registerMenuHandlers();
   wireMainWindow();
   registerHelpDiagrams();
-  qApp->installEventFilter(this);
+  followGameChanges();
 }
 
 App::~App() = default;
@@ -114,14 +114,14 @@ void App::registerMenuHandlers() {
   for (const auto& [name, handler] : handlers) {
     connect(menu_->item(QLatin1String(name)), &QAction::triggered, this, [this, handler] {
       (this->*handler)();
-      scheduleEnabling();
+      enableMenuItems();
     });
   }
   for (const Toggle& toggle : toggles) {
     QAction* item = menu_->item(QLatin1String(toggle.item));
     connect(item, &QAction::triggered, this, [this, item] {
       toggleSetting(item);
-      scheduleEnabling();
+      enableMenuItems();
     });
   }
   connect(menu_, &Menu::aboutToShowMenu, this, &App::enableMenuItems);
@@ -133,10 +133,19 @@ void App::wireMainWindow() {
     return Wcheat::ask(wmain_.get(), routines_, QString::fromStdString(reason));
   };
   hooks.showStatisticsSheet = [this] { wstats().showSheet(); };
-  hooks.statisticsChanged = [this] { wstats().updateDisplay(); };
-  hooks.enableMenuItems = [this] { enableMenuItems(); };
   // Closing the main window is how people quit here: it saves like Quit.
   hooks.closeRequested = [this] { closeGame(); };
+}
+
+// The menus and the statistics window follow what the game announces; the
+// Quit item also follows which window is in front.
+void App::followGameChanges() {
+  routines_.setListener(announcements_);
+  connect(&announcements_, &StateSignals::settingsChanged, this, &App::enableMenuItems);
+  connect(&announcements_, &StateSignals::gameStateChanged, this, &App::enableMenuItems);
+  connect(&announcements_, &StateSignals::statisticsChanged, this,
+          [this] { wstats().updateDisplay(); });
+  connect(qApp, &QGuiApplication::focusWindowChanged, this, &App::enableMenuItems);
 }
 
 void App::closeGame() {
@@ -273,39 +282,6 @@ void App::enableMenuItems() {
   }
   menu_->item(QStringLiteral("EditUndo"))->setEnabled(routines_.gUndoOk);
   menu_->item(QStringLiteral("FileQuit"))->setEnabled(!quitBlockedByFrontWindow());
-}
-
-// The enabling pass follows every change of state: after each input event
-// and each change of the front window, once the program is idle again.
-void App::scheduleEnabling() {
-  if (enablingScheduled_) return;
-  enablingScheduled_ = true;
-  // While a move or an animation runs, look again a little later.
-  const int delay = InputHold::instance().isBusy() ? 50 : 0;
-  QTimer::singleShot(delay, this, [this] {
-    enablingScheduled_ = false;
-    if (InputHold::instance().isBusy()) {
-      scheduleEnabling();
-      return;
-    }
-    enableMenuItems();
-  });
-}
-
-bool App::eventFilter(QObject* watched, QEvent* event) {
-  switch (event->type()) {
-    case QEvent::MouseButtonRelease:
-    case QEvent::KeyRelease:
-    case QEvent::WindowActivate:
-    case QEvent::WindowDeactivate:
-    case QEvent::Show:
-    case QEvent::Hide:
-      scheduleEnabling();
-      break;
-    default:
-      break;
-  }
-  return QObject::eventFilter(watched, event);
 }
 
 void App::quit() {

@@ -316,14 +316,6 @@ void Wmain::showStatisticsSheet() {
   if (hooks.showStatisticsSheet) hooks.showStatisticsSheet();
 }
 
-void Wmain::statisticsChanged() {
-  if (hooks.statisticsChanged) hooks.statisticsChanged();
-}
-
 void Wmain::setTitle(const std::string& title) { setWindowTitle(QString::fromStdString(title)); }
-
-void Wmain::enableMenuItems() {
-  if (hooks.enableMenuItems) hooks.enableMenuItems();
-}
 
 }  // namespace velmoran

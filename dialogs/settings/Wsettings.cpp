@@ -21,8 +21,6 @@ constexpr int sampleWidth = 90;
 constexpr int sampleHeight = 126;
 constexpr int factorySliderValue = 60;
 
-const char* const giveUpQuestion =
-    "Really give up on the current game?\n\nThere is no undo available.";
 const char* const resetQuestion = "Really reset all settings?\n\nThere is no undo available.";
 
 // Settings are stored 1-based; a value the popup has no row for selects none,
@@ -137,17 +135,14 @@ void Wsettings::pushDone() {
   QDialog::done(Accepted);
 }
 
+// The give-up question follows the sheet's own warning box, ticked or not.
 void Wsettings::pushNewGame() {
-  const bool asks = !routines_.gVictory && CBgiveUpWarning->isChecked() && routines_.gDeckPtr > 1;
-  if (asks && !ask(giveUpQuestion)) return;
-
-  // The game being given up is counted under the difficulty it was played with.
-  routines_.updateStats();
-  routines_.game = PMdifficulty->currentIndex() + 1;
-  routines_.grid = PMgridsize->currentIndex() + 1;
-  routines_.gKings = PMkingsstart->currentIndex() + 1;
+  if (!routines_.giveUpForNewGame(PMdifficulty->currentIndex() + 1, PMgridsize->currentIndex() + 1,
+                                  PMkingsstart->currentIndex() + 1,
+                                  CBgiveUpWarning->isChecked())) {
+    return;
+  }
   storeCommonSettings();
-  routines_.gVictory = false;
   storeCardBack();
   emit settingsApplied();
   QDialog::done(Accepted);
