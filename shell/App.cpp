@@ -145,7 +145,17 @@ void App::followGameChanges() {
   connect(&announcements_, &StateSignals::gameStateChanged, this, &App::enableMenuItems);
   connect(&announcements_, &StateSignals::statisticsChanged, this,
           [this] { wstats().updateDisplay(); });
-  connect(qApp, &QGuiApplication::focusWindowChanged, this, &App::enableMenuItems);
+  connect(qApp, &QGuiApplication::focusWindowChanged, this, &App::followFrontWindow);
+}
+
+// A window in front may also leave without another taking its place (it is
+// closed and nothing else is activated): its hiding runs the pass as well,
+// once the hiding is complete.
+void App::followFrontWindow(QWindow* window) {
+  enableMenuItems();
+  if (!window) return;
+  connect(window, &QWindow::visibleChanged, this, &App::enableMenuItems,
+          Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection));
 }
 
 void App::closeGame() {
@@ -244,7 +254,9 @@ bool App::FileQuit_Action() {
 }
 
 void App::quitOnRequest() {
-  if (!quitRequest_) quitRequest_ = new QuitRequest(*wmain_, [this] { closeGame(); }, this);
+  if (!quitRequest_)
+    quitRequest_ = new QuitRequest(
+        *wmain_, [this] { closeGame(); }, this);
   quitRequest_->start();
 }
 

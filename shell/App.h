@@ -9,6 +9,7 @@
 #include "shell/StateSignals.h"
 
 class QAction;
+class QWindow;
 
 namespace velmoran {
 
@@ -65,6 +66,7 @@ class App : public QObject {
   void registerMenuHandlers();
   void wireMainWindow();
   void followGameChanges();
+  void followFrontWindow(QWindow* window);
   void preloadSoundsAndImages();
   void showSplash();
   void showMainWindow();

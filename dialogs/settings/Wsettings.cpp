@@ -138,8 +138,7 @@ void Wsettings::pushDone() {
 // The give-up question follows the sheet's own warning box, ticked or not.
 void Wsettings::pushNewGame() {
   if (!routines_.giveUpForNewGame(PMdifficulty->currentIndex() + 1, PMgridsize->currentIndex() + 1,
-                                  PMkingsstart->currentIndex() + 1,
-                                  CBgiveUpWarning->isChecked())) {
+                                  PMkingsstart->currentIndex() + 1, CBgiveUpWarning->isChecked())) {
     return;
   }
   storeCommonSettings();

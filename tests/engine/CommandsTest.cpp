@@ -68,8 +68,8 @@ TEST_F(CommandsTest, GivingUpCountsTheOldGameThenTakesTheNewSettings) {
   EXPECT_EQ(g.game, 2);
   EXPECT_EQ(g.grid, 4);
   EXPECT_EQ(g.gKings, 5);
-  EXPECT_EQ(table.events, (std::vector<std::string>{giveUpQuestion, "statsChanged",
-                                                    "settingsChanged"}));
+  EXPECT_EQ(table.events,
+            (std::vector<std::string>{giveUpQuestion, "statsChanged", "settingsChanged"}));
   table.clear();
   g.newGame();
   EXPECT_EQ(g.gridMaxX - g.gridMinX + 1, 10);  // the new game is laid out 10 x 7
