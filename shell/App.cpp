@@ -60,10 +60,12 @@ void placeOnMainScreen(QWidget& window) {
               room.y() + std::max(0, (room.height() - window.height()) / 2));
 }
 
-// A window in front that asks for Quit to be unavailable while it is up.
+// A window in front that asks for Quit to be unavailable while it is up. A
+// window just hidden may still count as active until the window system says
+// otherwise; it is no longer in front.
 bool quitBlockedByFrontWindow() {
   for (const QWidget* front : {QApplication::activeModalWidget(), QApplication::activeWindow()}) {
-    if (front && front->property("blocksQuit").toBool()) return true;
+    if (front && front->isVisible() && front->property("blocksQuit").toBool()) return true;
   }
   return false;
 }
