@@ -12,21 +12,17 @@
 
 namespace velmoran {
 
-bool Wcheat::ask(QWidget* parent, MainRoutines& routines, const QString& reason) {
-  auto* sheet = new Wcheat(routines, parent);
+// Only the Cheat button accepts the sheet; every other way out rejects it.
+bool Wcheat::ask(QWidget* parent, GameCommands& commands, const QString& reason) {
+  auto* sheet = new Wcheat(commands, parent);
   sheet->setAttribute(Qt::WA_DeleteOnClose);
   sheet->setMessage(reason);
   SheetScope scope;
-  sheet->exec();
-  return routines.userResponse == cheatAnswer.toStdString();
+  return sheet->exec() == QDialog::Accepted;
 }
 
-Wcheat::Wcheat(MainRoutines& routines, QWidget* parent)
-    : QDialog(parent, look::fixedDialogFlags()), routines_(routines) {
-  // A stale "Cheat" from an earlier showing must never mark a game: until
-  // the Cheat button is pressed the answer is "Don't Cheat".
-  routines_.userResponse = dontCheatAnswer.toStdString();
-
+Wcheat::Wcheat(GameCommands& commands, QWidget* parent)
+    : QDialog(parent, look::fixedDialogFlags()), commands_(commands) {
   setWindowTitle(QStringLiteral("Cheat Warning"));
   setWindowModality(Qt::WindowModal);
   setFixedSize(402, 124);
@@ -66,15 +62,11 @@ Wcheat::Wcheat(MainRoutines& routines, QWidget* parent)
 void Wcheat::setMessage(const QString& reason) { STcheatMessage->setText(reason); }
 
 void Wcheat::PBcheat_Action() {
-  if (CBalwaysCheat->isChecked()) routines_.gCheatWarning = false;
-  routines_.userResponse = cheatAnswer.toStdString();
+  if (CBalwaysCheat->isChecked()) commands_.neverWarnAboutCheating();
   accept();
 }
 
-void Wcheat::PBdontCheat_Action() {
-  routines_.userResponse = dontCheatAnswer.toStdString();
-  reject();
-}
+void Wcheat::PBdontCheat_Action() { reject(); }
 
 // While "Never warn about cheating" is ticked the only answer left is "Cheat"
 // (closing the sheet any other way still means "Don't Cheat").

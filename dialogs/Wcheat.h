@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "MainRoutines.h"
+#include "GameCommands.h"
 
 class QCheckBox;
 class QLabel;
@@ -20,12 +20,12 @@ class Wcheat : public QDialog {
   inline static const QString cheatAnswer = QStringLiteral("Cheat");
   inline static const QString dontCheatAnswer = QStringLiteral("Don't Cheat");
 
-  // Shows a fresh warning over parent with the reason, waits for the answer
-  // and leaves it in routines.userResponse. True only when the player chose
-  // "Cheat"; every other way out of the sheet is "Don't Cheat".
-  static bool ask(QWidget* parent, MainRoutines& routines, const QString& reason);
+  // Shows a fresh warning over parent with the reason and waits for the
+  // answer. True only when the player chose "Cheat"; every other way out of
+  // the sheet is "Don't Cheat".
+  static bool ask(QWidget* parent, GameCommands& commands, const QString& reason);
 
-  Wcheat(MainRoutines& routines, QWidget* parent);
+  Wcheat(GameCommands& commands, QWidget* parent);
 
   void setMessage(const QString& reason);
 
@@ -40,7 +40,7 @@ class Wcheat : public QDialog {
   void PBdontCheat_Action();
   void CBalwaysCheat_Action(bool ticked);
 
-  MainRoutines& routines_;
+  GameCommands& commands_;
 };
 
 }  // namespace velmoran

@@ -9,7 +9,7 @@
 
 namespace velmoran {
 
-Wsplash::Wsplash(MainRoutines& routines, QWidget* parent)
+Wsplash::Wsplash(const MainRoutines& routines, QWidget* parent)
     : QWidget(parent, look::fixedDialogFlags()), routines_(routines) {
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(QStringLiteral("Velmoran"));

@@ -19,7 +19,7 @@ class Wsplash : public QWidget {
  public:
   static constexpr int pauseMilliseconds = 3300;
 
-  Wsplash(MainRoutines& routines, QWidget* parent = nullptr);
+  Wsplash(const MainRoutines& routines, QWidget* parent = nullptr);
 
   QLabel* StaticText1;
   QTimer Tpause;
@@ -37,7 +37,7 @@ class Wsplash : public QWidget {
  private:
   void end();
 
-  MainRoutines& routines_;
+  const MainRoutines& routines_;
   bool ended_ = false;
 };
 

@@ -41,7 +41,7 @@ QLabel* makeText(const QString& text, QWidget* parent, const QRect& geometry,
 }  // namespace
 
 Wstats::Wstats(MainRoutines& routines, QWidget* parent)
-    : QDialog(parent, look::fixedDialogFlags()), routines_(routines) {
+    : QDialog(parent, look::fixedDialogFlags()), routines_(routines), commands_(routines) {
   setWindowTitle(QStringLiteral("Statistics"));
   setWindowModality(Qt::WindowModal);
   setFixedSize(330, 300);
@@ -105,7 +105,7 @@ void Wstats::updateDisplay() {
 }
 
 void Wstats::clearStats() {
-  routines_.stats = Statistics{};
+  commands_.clearStatistics();
   updateDisplay();
 }
 

@@ -11,8 +11,8 @@ class QPushButton;
 namespace velmoran {
 
 // The statistics sheet. The counters belong to the game (routines.stats);
-// this window only shows them and can reset them, so closing or hiding it
-// never loses a count. One instance is kept for the whole run.
+// this window only reads them and asks the game to reset them, so closing or
+// hiding it never loses a count. One instance is kept for the whole run.
 class Wstats : public QDialog {
   Q_OBJECT
 
@@ -26,7 +26,7 @@ class Wstats : public QDialog {
   // Writes the game's six counters into the two number columns.
   void updateDisplay();
 
-  // Sets all six counters to 0 and shows them.
+  // Has the game set all six counters to 0, and shows them.
   void clearStats();
 
   QLabel* Canvas2;
@@ -52,7 +52,8 @@ class Wstats : public QDialog {
   void PBclearStats_Action();
   QGroupBox* addGroup(const QString& caption, int top, QLabel*& label, QLabel*& figures);
 
-  MainRoutines& routines_;
+  const MainRoutines& routines_;
+  GameCommands& commands_;
 };
 
 }  // namespace velmoran

@@ -23,6 +23,7 @@ void MainRoutines::victoryNoAnimation() {
   updateStats();
   table_->updateNow();
   playSound(Sound::SNDfanfare);  // nothing waits for it
+  announce(&StateListener::onGameStateChanged);
 }
 
 // Counts the current game once: a win, clean or cheated, or a loss when
@@ -39,16 +40,17 @@ void MainRoutines::updateStats() {
     }
     gGameCounts = false;
   }
-  table_->statisticsChanged();
+  announce(&StateListener::onStatisticsChanged);
+}
+
+// Only a game with cards dealt from the deck is worth the question.
+bool MainRoutines::playerGivesUp(bool giveUpWarning) {
+  if (gVictory || !giveUpWarning || gDeckPtr <= 1) return true;
+  return table_->askYesNo("Really give up on the current game?\n\nThere is no undo available.");
 }
 
 bool MainRoutines::newGameCommand() {
-  // Only a game with cards dealt from the deck is worth a question.
-  if (!gVictory && gGiveUpWarning && gDeckPtr > 1) {
-    if (!table_->askYesNo("Really give up on the current game?\n\nThere is no undo available.")) {
-      return true;
-    }
-  }
+  if (!playerGivesUp(gGiveUpWarning)) return true;
   gVictory = false;
   table_->updateNow();
   updateStats();

@@ -4,8 +4,10 @@
 #include <string>
 
 #include "Codes.h"
+#include "GameCommands.h"
 #include "RandomSource.h"
 #include "Settings.h"
+#include "StateListener.h"
 #include "Statistics.h"
 #include "TableInterface.h"
 
@@ -33,7 +35,9 @@ enum class DropResult {
 // read like the game's description. Drawing, sounds and questions go
 // through the TableInterface; random numbers through the RandomSource. The
 // settings (game, grid, gKings, gSound, ...) are members of its Settings base.
-class MainRoutines : public Settings {
+// Windows read the state through a const reference and change it only by
+// the commands below; the game tells its StateListener what changed.
+class MainRoutines final : public Settings, public GameCommands {
  public:
   MainRoutines(TableInterface& table, RandomSource& random);
   // For a start-up that builds the window after the game state: call
@@ -43,6 +47,7 @@ class MainRoutines : public Settings {
   // Start-up may build the window after the game state.
   void setTable(TableInterface& table) { table_ = &table; }
   TableInterface& table() { return *table_; }
+  void setListener(StateListener& listener) { listener_ = &listener; }
 
   // --- Geometry -----------------------------------------------------------
   int gridMinX = 0, gridMaxX = 0, gridMinY = 0, gridMaxY = 0;  // the activeGrid
@@ -104,8 +109,18 @@ class MainRoutines : public Settings {
   void updateUndo();
   bool editUndo();  // true when nothing was undone (refused or unavailable)
 
-  // --- Menu commands with game rules ------------------------------------------
+  // --- Commands from the menus and windows ----------------------------------
   bool newGameCommand();  // true when the player declined to give up
+  // The settings sheet's New Game, before the sheet stores its other
+  // settings and closes: asks the give-up question by the sheet's own
+  // warning box, counts the game being replaced and takes the three main
+  // settings. newGame() then starts the game. False when the player
+  // declined to give up; nothing has changed then.
+  bool giveUpForNewGame(int difficulty, int gridSize, int kingsLayout, bool giveUpWarning);
+  void neverWarnAboutCheating() override;
+  void clearStatistics() override;
+  void setAlwaysShowInstructions(bool on) override;
+  void setCardSize(int width, int height);
 
   // --- Game end and counting ------------------------------------------------
   void victoryNoAnimation();
@@ -118,6 +133,8 @@ class MainRoutines : public Settings {
 
  private:
   bool askCheat(const std::string& reason);
+  bool playerGivesUp(bool giveUpWarning);  // asks only when a game is worth one
+  void announce(void (StateListener::*change)());
   void playSound(Sound sound);  // only while sound is on
   void placeKings(RandomSource& random);
   void dealFaceDown();
@@ -136,6 +153,7 @@ class MainRoutines : public Settings {
 
   TableInterface* table_;
   RandomSource* random_;
+  StateListener* listener_ = nullptr;
 };
 
 }  // namespace velmoran

@@ -66,7 +66,7 @@ DropResult MainRoutines::dropCard(int card, int fromX, int fromY, int toX, int t
   }
 
   updateUndo();
-  table_->enableMenuItems();
+  announce(&StateListener::onGameStateChanged);
   gPlayingGrid[toX][toY] = card;
   gPlayingGrid[fromX][fromY] = emptyCode;  // a hand slot is left empty, not face down
   table_->placeCard(emptyCode, fromX, fromY);

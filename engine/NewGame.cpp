@@ -30,6 +30,7 @@ void MainRoutines::newGame() {
   // after this need draw the board (no automatic deal, or kings in the hand).
   table_->rebuildOffscreen();
   if (gKings != kingsCustom) dealDown();
+  announce(&StateListener::onGameStateChanged);
 }
 
 void MainRoutines::shuffleCards() {

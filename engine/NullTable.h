@@ -26,9 +26,7 @@ class NullTable : public TableInterface {
   void showMessage(const std::string&) override {}
   void beep() override {}
   void showStatisticsSheet() override {}
-  void statisticsChanged() override {}
   void setTitle(const std::string&) override {}
-  void enableMenuItems() override {}
 };
 
 }  // namespace velmoran

@@ -69,6 +69,7 @@ void MainRoutines::applySettings(const Settings& chosen) {
     if (field.needsNewGame) setValue(applied, field, valueOf(*this, field));
   }
   static_cast<Settings&>(*this) = applied;
+  announce(&StateListener::onSettingsChanged);
 }
 
 void MainRoutines::clearGrid() {

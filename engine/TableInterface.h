@@ -60,11 +60,9 @@ class TableInterface {
   virtual void showMessage(const std::string& text) = 0;
   virtual void beep() = 0;
 
-  // Windows and menus.
+  // Windows. What changed in the game is told to its StateListener.
   virtual void showStatisticsSheet() = 0;  // modal; returns when dismissed
-  virtual void statisticsChanged() = 0;    // the statistics window shows the counters anew
   virtual void setTitle(const std::string& title) = 0;
-  virtual void enableMenuItems() = 0;
 };
 
 }  // namespace velmoran

@@ -25,7 +25,7 @@ void copyPlaces(const Board& from, Board& to) {
 
 void MainRoutines::updateUndo() {
   gUndoOk = true;
-  table_->enableMenuItems();
+  announce(&StateListener::onGameStateChanged);
   ++moveNumber;
   if (moveNumber > maxMoves) {
     // A full store forgets its oldest move rather than end the game.
@@ -61,7 +61,7 @@ bool MainRoutines::editUndo() {
   checkForOrphans();
   table_->rebuildOffscreen();
   if (moveNumber == 0) gUndoOk = false;
-  table_->enableMenuItems();
+  announce(&StateListener::onGameStateChanged);
   table_->waitWhilePlaying(Sound::SNDflickslap);
   return false;
 }

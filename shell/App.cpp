@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
 #include <array>
 #include <utility>
@@ -21,7 +22,6 @@
 #include "shell/PreferencesFolder.h"
 #include "shell/QuitRequest.h"
 #include "shell/assets/SoundBank.h"
-#include "table/InputHold.h"
 #include "table/Wmain.h"
 
 namespace velmoran {
@@ -61,10 +61,12 @@ void placeOnMainScreen(QWidget& window) {
               room.y() + std::max(0, (room.height() - window.height()) / 2));
 }
 
-// A window in front that asks for Quit to be unavailable while it is up.
+// A window in front that asks for Quit to be unavailable while it is up. A
+// window just hidden may still count as active until the window system says
+// otherwise; it is no longer in front.
 bool quitBlockedByFrontWindow() {
   for (const QWidget* front : {QApplication::activeModalWidget(), QApplication::activeWindow()}) {
-    if (front && front->property("blocksQuit").toBool()) return true;
+    if (front && front->isVisible() && front->property("blocksQuit").toBool()) return true;
   }
   return false;
 }
@@ -79,7 +81,7 @@ App::App() : routines_(random_), prefs_(routines_, preferencesFolder()) {
   registerMenuHandlers();
   wireMainWindow();
   registerHelpDiagrams();
-  qApp->installEventFilter(this);
+  followGameChanges();
 }
 
 App::~App() = default;
@@ -115,14 +117,14 @@ void App::registerMenuHandlers() {
   for (const auto& [name, handler] : handlers) {
     connect(menu_->item(QLatin1String(name)), &QAction::triggered, this, [this, handler] {
       (this->*handler)();
-      scheduleEnabling();
+      enableMenuItems();
     });
   }
   for (const SettingField& toggle : toggles) {
     QAction* item = menu_->item(toggleItem(toggle));
     connect(item, &QAction::triggered, this, [this, item] {
       toggleSetting(item);
-      scheduleEnabling();
+      enableMenuItems();
     });
   }
   connect(menu_, &Menu::aboutToShowMenu, this, &App::enableMenuItems);
@@ -134,10 +136,29 @@ void App::wireMainWindow() {
     return Wcheat::ask(wmain_.get(), routines_, QString::fromStdString(reason));
   };
   hooks.showStatisticsSheet = [this] { wstats().showSheet(); };
-  hooks.statisticsChanged = [this] { wstats().updateDisplay(); };
-  hooks.enableMenuItems = [this] { enableMenuItems(); };
   // Closing the main window is how people quit here: it saves like Quit.
   hooks.closeRequested = [this] { closeGame(); };
+}
+
+// The menus and the statistics window follow what the game announces; the
+// Quit item also follows which window is in front.
+void App::followGameChanges() {
+  routines_.setListener(announcements_);
+  connect(&announcements_, &StateSignals::settingsChanged, this, &App::enableMenuItems);
+  connect(&announcements_, &StateSignals::gameStateChanged, this, &App::enableMenuItems);
+  connect(&announcements_, &StateSignals::statisticsChanged, this,
+          [this] { wstats().updateDisplay(); });
+  connect(qApp, &QGuiApplication::focusWindowChanged, this, &App::followFrontWindow);
+}
+
+// A window in front may also leave without another taking its place (it is
+// closed and nothing else is activated): its hiding runs the pass as well,
+// once the hiding is complete.
+void App::followFrontWindow(QWindow* window) {
+  enableMenuItems();
+  if (!window) return;
+  connect(window, &QWindow::visibleChanged, this, &App::enableMenuItems,
+          Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection));
 }
 
 void App::closeGame() {
@@ -236,7 +257,9 @@ bool App::FileQuit_Action() {
 }
 
 void App::quitOnRequest() {
-  if (!quitRequest_) quitRequest_ = new QuitRequest(*wmain_, [this] { closeGame(); }, this);
+  if (!quitRequest_)
+    quitRequest_ = new QuitRequest(
+        *wmain_, [this] { closeGame(); }, this);
   quitRequest_->start();
 }
 
@@ -276,39 +299,6 @@ void App::enableMenuItems() {
   }
   menu_->item(QStringLiteral("EditUndo"))->setEnabled(routines_.gUndoOk);
   menu_->item(QStringLiteral("FileQuit"))->setEnabled(!quitBlockedByFrontWindow());
-}
-
-// The enabling pass follows every change of state: after each input event
-// and each change of the front window, once the program is idle again.
-void App::scheduleEnabling() {
-  if (enablingScheduled_) return;
-  enablingScheduled_ = true;
-  // While a move or an animation runs, look again a little later.
-  const int delay = InputHold::instance().isBusy() ? 50 : 0;
-  QTimer::singleShot(delay, this, [this] {
-    enablingScheduled_ = false;
-    if (InputHold::instance().isBusy()) {
-      scheduleEnabling();
-      return;
-    }
-    enableMenuItems();
-  });
-}
-
-bool App::eventFilter(QObject* watched, QEvent* event) {
-  switch (event->type()) {
-    case QEvent::MouseButtonRelease:
-    case QEvent::KeyRelease:
-    case QEvent::WindowActivate:
-    case QEvent::WindowDeactivate:
-    case QEvent::Show:
-    case QEvent::Hide:
-      scheduleEnabling();
-      break;
-    default:
-      break;
-  }
-  return QObject::eventFilter(watched, event);
 }
 
 void App::quit() {

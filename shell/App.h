@@ -6,8 +6,10 @@
 
 #include "engine/MainRoutines.h"
 #include "shell/PrefsStore.h"
+#include "shell/StateSignals.h"
 
 class QAction;
+class QWindow;
 
 namespace velmoran {
 
@@ -43,6 +45,8 @@ class App : public QObject {
   bool toggleSetting(QAction* item);  // the seven toggles of the Settings menu
 
   // Sets each command's enabled state and each toggle's check from the game.
+  // It runs before a menu shows, after each menu command, whenever the game
+  // announces a change and whenever another window comes to the front.
   void enableMenuItems();
 
   // Requests from outside the game: end the run as the close box does,
@@ -58,13 +62,11 @@ class App : public QObject {
   Wstats& wstats();
   Wsettings& wsettings();
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
  private:
   void registerMenuHandlers();
   void wireMainWindow();
-  void scheduleEnabling();
+  void followGameChanges();
+  void followFrontWindow(QWindow* window);
   void preloadSoundsAndImages();
   void showSplash();
   void showMainWindow();
@@ -73,6 +75,7 @@ class App : public QObject {
 
   SystemRandom random_;
   MainRoutines routines_;
+  StateSignals announcements_;
   std::unique_ptr<Wmain> wmain_;
   Menu* menu_;  // owned by the main window
   std::unique_ptr<Wstats> wstats_;
@@ -80,7 +83,6 @@ class App : public QObject {
   PrefsStore prefs_;
   QuitRequest* quitRequest_ = nullptr;
   bool mainWindowShown_ = false;
-  bool enablingScheduled_ = false;
   bool quitting_ = false;
 };
 

@@ -80,8 +80,7 @@ void Wmain::setupGraphics() {
 void Wmain::updateSizes() {
   const CardSize cards = cardSizeForWindow(board_->width(), board_->height());
   pictures_.setCardSize(cards);
-  routines_.cardwidth = cards.width;
-  routines_.cardheight = cards.height;
+  routines_.setCardSize(cards.width, cards.height);
   surface_ = QImage();
   offscreenPict_ = QImage(cards.boardWidth(), cards.boardHeight(), boardFormat);
   offscreenPict_.fill(Qt::black);
@@ -316,14 +315,6 @@ void Wmain::showStatisticsSheet() {
   if (hooks.showStatisticsSheet) hooks.showStatisticsSheet();
 }
 
-void Wmain::statisticsChanged() {
-  if (hooks.statisticsChanged) hooks.statisticsChanged();
-}
-
 void Wmain::setTitle(const std::string& title) { setWindowTitle(QString::fromStdString(title)); }
-
-void Wmain::enableMenuItems() {
-  if (hooks.enableMenuItems) hooks.enableMenuItems();
-}
 
 }  // namespace velmoran

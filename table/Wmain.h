@@ -29,8 +29,6 @@ class Wmain : public QMainWindow, public TableInterface {
   struct Hooks {
     std::function<bool(const std::string& reason)> askCheat;  // true for "Cheat"
     std::function<void()> showStatisticsSheet;                // modal
-    std::function<void()> statisticsChanged;
-    std::function<void()> enableMenuItems;
     std::function<void()> closeRequested;
   };
 
@@ -76,9 +74,7 @@ class Wmain : public QMainWindow, public TableInterface {
   void showMessage(const std::string& text) override;
   void beep() override;
   void showStatisticsSheet() override;
-  void statisticsChanged() override;
   void setTitle(const std::string& title) override;
-  void enableMenuItems() override;
 
   // The drag in progress, in board pixels and places.
   int currentDragX = 0;

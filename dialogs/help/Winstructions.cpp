@@ -74,7 +74,7 @@ QPointer<Winstructions>& openWindow() {
 }  // namespace
 
 Winstructions::Winstructions(MainRoutines& routines, QWidget* parent)
-    : QWidget(parent, Qt::Window), routines_(routines) {
+    : QWidget(parent, Qt::Window), routines_(routines), commands_(routines) {
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle("Velmoran -Instructions");
   setMinimumSize(minimumWidth, minimumHeight);
@@ -85,7 +85,7 @@ Winstructions::Winstructions(MainRoutines& routines, QWidget* parent)
   connect(LBcontents, &QListWidget::currentRowChanged, this, &Winstructions::showTopic);
   connect(PushButton1, &QPushButton::clicked, this, &QWidget::close);
   connect(CBalwaysShowInstructions, &QCheckBox::toggled, this,
-          [this](bool on) { routines_.gAlwaysShowInstructions = on; });
+          [this](bool on) { commands_.setAlwaysShowInstructions(on); });
 
   LBcontents->setCurrentRow(0);
   LBcontents->setFocus();

@@ -12,6 +12,7 @@ class QPushButton;
 namespace velmoran {
 
 class MainRoutines;
+class GameCommands;
 class DiagramCanvas;
 
 // The help window: a list of topics, the chosen topic's text and, under it,
@@ -47,7 +48,8 @@ class Winstructions : public QWidget {
   void showTopic(int row);
   bool handleKey(QKeyEvent* event);
 
-  MainRoutines& routines_;
+  const MainRoutines& routines_;  // read only: the check box changes it by command
+  GameCommands& commands_;
   QString diagramName_;
 
   QPushButton* PushButton1 = nullptr;

@@ -20,8 +20,6 @@ namespace {
 constexpr int sampleWidth = 90;
 constexpr int sampleHeight = 126;
 
-const char* const giveUpQuestion =
-    "Really give up on the current game?\n\nThere is no undo available.";
 const char* const resetQuestion = "Really reset all settings?\n\nThere is no undo available.";
 
 // Settings are stored 1-based; a value the popup has no row for selects none,
@@ -156,14 +154,14 @@ void Wsettings::pushDone() {
   QDialog::done(Accepted);
 }
 
+// The give-up question follows the sheet's own warning box, ticked or not.
 void Wsettings::pushNewGame() {
-  const bool asks = !routines_.gVictory && CBgiveUpWarning->isChecked() && routines_.gDeckPtr > 1;
-  if (asks && !ask(giveUpQuestion)) return;
-
-  // The game being given up is counted under the difficulty it was played with.
-  routines_.updateStats();
-  static_cast<Settings&>(routines_) = workingCopy();
-  routines_.gVictory = false;
+  const Settings chosen = workingCopy();
+  if (!routines_.giveUpForNewGame(chosen.game, chosen.grid, chosen.gKings,
+                                  chosen.gGiveUpWarning)) {
+    return;
+  }
+  routines_.applySettings(chosen);
   cardBackStored();
   emit settingsApplied();
   QDialog::done(Accepted);

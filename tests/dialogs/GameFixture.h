@@ -9,12 +9,17 @@ namespace velmoran::testing {
 
 // A table that draws, plays and asks nothing: the dialogs only need the
 // game's state (and, for the statistics, to hear when the counts change).
-class QuietTable final : public NullTable {
+// As the game's listener it counts the settings changes it hears of.
+class QuietTable final : public NullTable, public StateListener {
  public:
-  std::function<void()> onStatisticsChanged;
-  void statisticsChanged() override {
-    if (onStatisticsChanged) onStatisticsChanged();
+  std::function<void()> whenStatisticsChange;
+  int settingsChanges = 0;
+
+  void onStatisticsChanged() override {
+    if (whenStatisticsChange) whenStatisticsChange();
   }
+  void onSettingsChanged() override { ++settingsChanges; }
+  void onGameStateChanged() override {}
 };
 
 // A game with factory settings.
@@ -23,7 +28,10 @@ struct GameFixture {
   SystemRandom random{1};
   MainRoutines routines{table, random};
 
-  GameFixture() { routines.setAllDefaults(); }
+  GameFixture() {
+    routines.setListener(table);
+    routines.setAllDefaults();
+  }
 };
 
 }  // namespace velmoran::testing

@@ -65,7 +65,7 @@ void WstatsTest::eachCountedGameShowsAtOnce() {
   QFETCH(bool, cheated);
   GameFixture game;
   Wstats stats(game.routines, nullptr);
-  game.table.onStatisticsChanged = [&] { stats.updateDisplay(); };
+  game.table.whenStatisticsChange = [&] { stats.updateDisplay(); };
   game.routines.game = difficulty;
   game.routines.gGameCounts = true;
   game.routines.gVictory = won;

@@ -35,6 +35,7 @@ inline std::vector<std::pair<int, int>> legalPlaces(const MainRoutines& g, int c
 class EngineTest : public ::testing::Test {
  protected:
   EngineTest() {
+    g.setListener(table);
     g.setAllDefaults();
     g.setActiveGrid();
   }

@@ -139,7 +139,7 @@ TEST_F(GameEndTest, FanfareWithoutMovementLandsTheKingsOnly) {
   }
   for (auto e :
        {"stop SNDdrumrollloop", "waitFor SNDdrumrollloop", "updateNow", "stop SNDdrumrollloop",
-        "waitFor SNDdrumrollloop", "statsChanged", "updateNow", "play SNDfanfare"})
+        "waitFor SNDdrumrollloop", "statsChanged", "updateNow", "play SNDfanfare", "gameChanged"})
     expected.push_back(e);
   EXPECT_EQ(table.events, expected);
   expectWonOnce();

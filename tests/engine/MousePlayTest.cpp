@@ -94,7 +94,7 @@ TEST_F(MousePlayTest, ALegalDropSnapshotsThenLandsWithItsSound) {
   table.clear();
   EXPECT_EQ(g.dropCard(cardOf(1, 6), 15, 5, 5, 6), DropResult::Played);
   EXPECT_EQ(table.events,
-            (std::vector<std::string>{"enableMenus", "enableMenus", "place 0 15 5", "place 19 5 6",
+            (std::vector<std::string>{"gameChanged", "gameChanged", "place 0 15 5", "place 19 5 6",
                                       "processEvents", "play SNDslap", "waitFor SNDslap",
                                       "waitFor SNDblipblip", "rebuild"}));
   EXPECT_EQ(g.gPlayingGrid[15][5], emptyCode);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "RandomSource.h"
+#include "StateListener.h"
 #include "TableInterface.h"
 
 namespace velmoran::testing {
@@ -19,8 +20,9 @@ inline const char* soundName(Sound s) {
 }
 
 // A table that records every call as a short readable line ("play SNDslap",
-// "place 200 14 5", "wait 20000") and answers questions from scripts.
-class RecordingTable : public TableInterface {
+// "place 200 14 5", "wait 20000") and answers questions from scripts. As the
+// game's listener it records the changes the game announces in the same list.
+class RecordingTable : public TableInterface, public StateListener {
  public:
   std::vector<std::string> events;
   std::deque<bool> cheatAnswers;  // empty: "Don't Cheat"
@@ -53,9 +55,10 @@ class RecordingTable : public TableInterface {
   void showMessage(const std::string& text) override { add("message " + text); }
   void beep() override { add("beep"); }
   void showStatisticsSheet() override { add("statsSheet"); }
-  void statisticsChanged() override { add("statsChanged"); }
   void setTitle(const std::string& t) override { add("title " + t); }
-  void enableMenuItems() override { add("enableMenus"); }
+  void onSettingsChanged() override { add("settingsChanged"); }
+  void onStatisticsChanged() override { add("statsChanged"); }
+  void onGameStateChanged() override { add("gameChanged"); }
 
   // The recorded lines that start with prefix, in order.
   std::vector<std::string> only(const std::string& prefix) const {

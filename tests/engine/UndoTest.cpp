@@ -116,7 +116,7 @@ TEST_F(UndoTest, UndoSoundPlaysOnlyWithSoundButIsAlwaysWaitedFor) {
   table.clear();
   g.editUndo();
   EXPECT_EQ(table.events,
-            (std::vector<std::string>{"rebuild", "enableMenus", "waitFor SNDflickslap"}));
+            (std::vector<std::string>{"rebuild", "gameChanged", "waitFor SNDflickslap"}));
 }
 
 // Undoing the move that reattached an orphan brings the orphan back, and

@@ -2,6 +2,8 @@
 // and starting again from the saved game.
 #include <QAction>
 #include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -10,6 +12,7 @@
 #include <functional>
 
 #include "dialogs/Wcheat.h"
+#include "dialogs/Wstats.h"
 #include "engine/PrefsFile.h"
 #include "shell/App.h"
 #include "shell/Menu.h"
@@ -59,7 +62,8 @@ bool playFirstLegalMove(MainRoutines& r) {
     if (!isCard(card)) continue;
     for (int x = r.gridMinX; x <= r.gridMaxX; ++x) {
       for (int y = r.gridMinY; y <= r.gridMaxY; ++y) {
-        if (r.legalMove(card, x, y)) return r.dropCard(card, hx, handRow, x, y) == DropResult::Played;
+        if (r.legalMove(card, x, y))
+          return r.dropCard(card, hx, handRow, x, y) == DropResult::Played;
       }
     }
   }
@@ -107,6 +111,37 @@ class AppTest : public QObject {
     app.routines().victoryNoAnimation();
     app.enableMenuItems();
     QVERIFY(!item(app, "EditUndo")->isEnabled());
+  }
+
+  // No pass is run by hand here: the menus follow what the game announces
+  // and which window is in front.
+  void menusFollowTheGameWithoutBeingAsked() {
+    App app;
+    MainRoutines& r = app.routines();
+    startQuietGame(app);
+    QVERIFY(playFirstLegalMove(r));
+    QVERIFY(item(app, "EditUndo")->isEnabled());
+    r.victoryNoAnimation();
+    QVERIFY(!item(app, "EditUndo")->isEnabled());
+
+    QVERIFY(item(app, "SettingsCheatWarning")->isChecked());
+    r.neverWarnAboutCheating();
+    QVERIFY(!item(app, "SettingsCheatWarning")->isChecked());
+
+    QLabel* standard = app.wstats().findChild<QGroupBox*>()->findChildren<QLabel*>().last();
+    QCOMPARE(standard->text(), QStringLiteral("1\n0\n0"));
+    r.clearStatistics();
+    QCOMPARE(standard->text(), QStringLiteral("0\n0\n0"));
+
+    app.wmain().show();
+    QVERIFY(QTest::qWaitForWindowActive(&app.wmain()));
+    auto* sheet = new Wcheat(r, &app.wmain());
+    sheet->setAttribute(Qt::WA_DeleteOnClose);
+    sheet->show();
+    QVERIFY(QTest::qWaitForWindowActive(sheet));
+    QTRY_VERIFY(!item(app, "FileQuit")->isEnabled());
+    sheet->close();
+    QTRY_VERIFY(item(app, "FileQuit")->isEnabled());
   }
 
   void quitIsUnavailableWhileASheetIsInFront() {
