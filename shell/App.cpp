@@ -12,6 +12,7 @@
 #include "dialogs/Wabout.h"
 #include "dialogs/Wcheat.h"
 #include "dialogs/Wsplash.h"
+#include "dialogs/TakesKeyboard.h"
 #include "dialogs/Wstats.h"
 #include "dialogs/help/HelpDiagrams.h"
 #include "dialogs/help/Winstructions.h"
@@ -20,6 +21,7 @@
 #include "shell/Menu.h"
 #include "shell/PreferencesFolder.h"
 #include "shell/assets/SoundBank.h"
+#include "table/GameTable.h"
 #include "table/InputHold.h"
 #include "table/Wmain.h"
 
@@ -71,7 +73,8 @@ bool quitBlockedByFrontWindow() {
 
 App::App() : routines_(random_) {
   wmain_ = std::make_unique<Wmain>(routines_);
-  routines_.setTable(*wmain_);
+  table_ = std::make_unique<GameTable>(wmain_->canvas(), *this);
+  routines_.setTable(*table_);
   menu_ = new Menu(wmain_.get());
   wmain_->setMenuBar(menu_);
   registerMenuHandlers();
@@ -93,7 +96,7 @@ Wstats& App::wstats() {
 
 Wsettings& App::wsettings() {
   if (!wsettings_) {
-    Wsettings::Seams seams{[this](int n) { return wmain_->fetchCardback(n); },
+    Wsettings::Seams seams{[this](int n) { return wmain_->canvas().pictures().fetchCardback(n); },
                            [this] { wmain_->rebuildOffscreen(); }};
     wsettings_ = std::make_unique<Wsettings>(routines_, std::move(seams), wmain_.get());
   }
@@ -126,20 +129,25 @@ void App::registerMenuHandlers() {
   connect(menu_, &Menu::aboutToShowMenu, this, &App::enableMenuItems);
 }
 
+// Closing the main window is how people quit here: it saves like Quit.
 void App::wireMainWindow() {
-  Wmain::Hooks& hooks = wmain_->hooks;
-  hooks.askCheat = [this](const std::string& reason) {
-    return Wcheat::ask(wmain_.get(), routines_, QString::fromStdString(reason));
-  };
-  hooks.showStatisticsSheet = [this] { wstats().showSheet(); };
-  hooks.statisticsChanged = [this] { wstats().updateDisplay(); };
-  hooks.enableMenuItems = [this] { enableMenuItems(); };
-  // Closing the main window is how people quit here: it saves like Quit.
-  hooks.closeRequested = [this] {
+  connect(wmain_.get(), &Wmain::closeRequested, this, [this] {
     FileQuit_Action();
     quit();
-  };
+  });
 }
+
+bool App::askCheat(const QString& reason) { return Wcheat::ask(wmain_.get(), routines_, reason); }
+
+bool App::askYesNo(const QString& text) { return velmoran::askYesNo(wmain_.get(), text); }
+
+void App::showMessage(const QString& text) { velmoran::showMessage(wmain_.get(), text); }
+
+void App::showStatisticsSheet() { wstats().showSheet(); }
+
+void App::statisticsChanged() { wstats().updateDisplay(); }
+
+void App::setTitle(const QString& title) { wmain_->setWindowTitle(title); }
 
 bool App::open() {
   routines_.setAllDefaults();
@@ -157,7 +165,7 @@ bool App::open() {
   }
   // The restored game is on the board before the window is first seen.
   placeOnMainScreen(*wmain_);
-  wmain_->setTitle(routines_.title());
+  table_->setTitle(routines_.title());
   wmain_->rebuildOffscreen();
   showSplash();
   // Loading the sounds starts the audio backend: once the splash is up.

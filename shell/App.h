@@ -5,11 +5,13 @@
 #include <memory>
 
 #include "engine/MainRoutines.h"
+#include "table/TableHost.h"
 
 class QAction;
 
 namespace velmoran {
 
+class GameTable;
 class Menu;
 class Wmain;
 class Wsettings;
@@ -17,8 +19,9 @@ class Wstats;
 
 // The application object: it owns the game and the windows that live for
 // the whole run, receives every menu command and decides, in one enabling
-// pass, which commands may be chosen.
-class App : public QObject {
+// pass, which commands may be chosen. The game's table asks the player and
+// reaches the other windows through it.
+class App : public QObject, public TableHost {
   Q_OBJECT
  public:
   App();
@@ -41,7 +44,7 @@ class App : public QObject {
   bool toggleSetting(QAction* item);  // the seven toggles of the Settings menu
 
   // Sets each command's enabled state and each toggle's check from the game.
-  void enableMenuItems();
+  void enableMenuItems() override;
 
   MainRoutines& routines() { return routines_; }
   Menu& menu() { return *menu_; }
@@ -53,6 +56,14 @@ class App : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // TableHost
+  bool askCheat(const QString& reason) override;
+  bool askYesNo(const QString& text) override;
+  void showMessage(const QString& text) override;
+  void showStatisticsSheet() override;
+  void statisticsChanged() override;
+  void setTitle(const QString& title) override;
+
   void registerMenuHandlers();
   void wireMainWindow();
   void scheduleEnabling();
@@ -63,6 +74,7 @@ class App : public QObject {
   SystemRandom random_;
   MainRoutines routines_;
   std::unique_ptr<Wmain> wmain_;
+  std::unique_ptr<GameTable> table_;
   Menu* menu_;  // owned by the main window
   std::unique_ptr<Wstats> wstats_;
   std::unique_ptr<Wsettings> wsettings_;
