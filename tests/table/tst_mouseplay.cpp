@@ -21,6 +21,7 @@ class MousePlayTest : public QObject {
   void releaseWithoutAPickUpDoesNothing();
   void pressOnAnEmptyHandSlotDealsOnRelease();
   void spriteFollowsThePointerInsideTheBoard();
+  void theBoardIsNotRedrawnWhileACardMoves();
   void aFastDragKeepsItsMoves();
   void aReleaseOffTheBoardDropsWhereTheSpriteIs();
 };
@@ -198,6 +199,21 @@ void MousePlayTest::spriteFollowsThePointerInsideTheBoard() {
   QCOMPARE(table.at(14, 5), 12);
   QCOMPARE(table.at(1, 9), 0);
   QCOMPARE(table.count(Sound::SNDfuzz), 1);
+}
+
+// Until the drop the board picture shows the picked card's place empty,
+// whoever asks for the board to be drawn again.
+void MousePlayTest::theBoardIsNotRedrawnWhileACardMoves() {
+  Table table;
+  table.press(table.centreOf(14, 5));
+  table.moveTo(table.centreOf(10, 5));
+  const QImage carried = table.canvas().offscreenPict().copy();
+  table.recorder->rebuildOffscreen();
+  table.window->rebuildOffscreen();
+  QCOMPARE(table.canvas().offscreenPict(), carried);
+  table.release(table.centreOf(10, 5));  // touches nothing: back to the hand
+  QVERIFY(table.canvas().offscreenPict() != carried);
+  QCOMPARE(table.canvas().windowSurface(), table.canvas().offscreenPict());
 }
 
 // The pick-up waits for its flick to sound; a player who is quicker than
