@@ -40,9 +40,6 @@ class Wmain : public QMainWindow {
   void showSameSuit(int card);
   void showSameRank(int card);
 
-  bool isDragging() const { return dragging; }   // a picked card is being moved
-  bool isZoomed() const { return maximizedState; }
-
  signals:
   // The player closed the window: the application decides what follows.
   void closeRequested();
