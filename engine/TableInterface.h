@@ -26,7 +26,7 @@ inline constexpr int soundCount = 11;
 enum class DrawTarget { Offscreen, Window };
 
 // Everything the engine needs from the screen, the speaker and the player.
-// The table window implements it; tests use a recording fake. The engine
+// The table room's GameTable implements it; tests use a recording fake. The engine
 // calls these in the exact order its animations and rules need, so a fake
 // that records the calls sees the choreography of a move.
 class TableInterface {

@@ -13,6 +13,7 @@
 #include "dialogs/Wabout.h"
 #include "dialogs/Wcheat.h"
 #include "dialogs/Wsplash.h"
+#include "dialogs/TakesKeyboard.h"
 #include "dialogs/Wstats.h"
 #include "dialogs/help/HelpDiagrams.h"
 #include "dialogs/help/Winstructions.h"
@@ -22,6 +23,7 @@
 #include "shell/PreferencesFolder.h"
 #include "shell/QuitRequest.h"
 #include "shell/assets/SoundBank.h"
+#include "table/GameTable.h"
 #include "table/Wmain.h"
 
 namespace velmoran {
@@ -75,7 +77,8 @@ bool quitBlockedByFrontWindow() {
 
 App::App() : routines_(random_), prefs_(routines_, preferencesFolder()) {
   wmain_ = std::make_unique<Wmain>(routines_);
-  routines_.setTable(*wmain_);
+  table_ = std::make_unique<GameTable>(wmain_->canvas(), *this);
+  routines_.setTable(*table_);
   menu_ = new Menu(wmain_.get());
   wmain_->setMenuBar(menu_);
   registerMenuHandlers();
@@ -97,7 +100,7 @@ Wstats& App::wstats() {
 
 Wsettings& App::wsettings() {
   if (!wsettings_) {
-    Wsettings::Seams seams{[this](int n) { return wmain_->fetchCardback(n); },
+    Wsettings::Seams seams{[this](int n) { return wmain_->canvas().pictures().fetchCardback(n); },
                            [this] { wmain_->rebuildOffscreen(); }};
     wsettings_ = std::make_unique<Wsettings>(routines_, std::move(seams), wmain_.get());
   }
@@ -130,14 +133,9 @@ void App::registerMenuHandlers() {
   connect(menu_, &Menu::aboutToShowMenu, this, &App::enableMenuItems);
 }
 
+// Closing the main window is how people quit here: it saves like Quit.
 void App::wireMainWindow() {
-  Wmain::Hooks& hooks = wmain_->hooks;
-  hooks.askCheat = [this](const std::string& reason) {
-    return Wcheat::ask(wmain_.get(), routines_, QString::fromStdString(reason));
-  };
-  hooks.showStatisticsSheet = [this] { wstats().showSheet(); };
-  // Closing the main window is how people quit here: it saves like Quit.
-  hooks.closeRequested = [this] { closeGame(); };
+  connect(wmain_.get(), &Wmain::closeRequested, this, &App::closeGame);
 }
 
 // The menus and the statistics window follow what the game announces; the
@@ -166,6 +164,20 @@ void App::closeGame() {
   quit();
 }
 
+bool App::askCheat(const QString& reason) { return Wcheat::ask(wmain_.get(), routines_, reason); }
+
+// Messages stand over the main window, or in the middle of the screen
+// while it is not shown yet.
+QWidget* App::messageParent() const { return wmain_->isVisible() ? wmain_.get() : nullptr; }
+
+bool App::askYesNo(const QString& text) { return velmoran::askYesNo(messageParent(), text); }
+
+void App::showMessage(const QString& text) { velmoran::showMessage(messageParent(), text); }
+
+void App::showStatisticsSheet() { wstats().showSheet(); }
+
+void App::setTitle(const QString& title) { wmain_->setWindowTitle(title); }
+
 bool App::open() {
   routines_.setAllDefaults();
   const PrefsReadOutcome read = prefs_.read();
@@ -183,7 +195,7 @@ bool App::open() {
   }
   // The restored game is on the board before the window is first seen.
   placeOnMainScreen(*wmain_);
-  wmain_->setTitle(routines_.title());
+  table_->setTitle(routines_.title());
   wmain_->rebuildOffscreen();
   showSplash();
   // Loading the sounds starts the audio backend: once the splash is up.
@@ -207,7 +219,7 @@ void App::showMainWindow() {
   mainWindowShown_ = true;
   const QString notice = prefs_.damagedNotice();
   if (!notice.isEmpty()) {
-    QTimer::singleShot(0, this, [this, notice] { wmain_->showMessage(notice.toStdString()); });
+    QTimer::singleShot(0, this, [this, notice] { table_->showMessage(notice.toStdString()); });
   }
 }
 

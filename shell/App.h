@@ -7,12 +7,15 @@
 #include "engine/MainRoutines.h"
 #include "shell/PrefsStore.h"
 #include "shell/StateSignals.h"
+#include "table/TableHost.h"
 
 class QAction;
+class QWidget;
 class QWindow;
 
 namespace velmoran {
 
+class GameTable;
 class Menu;
 class QuitRequest;
 class Wmain;
@@ -21,8 +24,9 @@ class Wstats;
 
 // The application object: it owns the game and the windows that live for
 // the whole run, receives every menu command and decides, in one enabling
-// pass, which commands may be chosen.
-class App : public QObject {
+// pass, which commands may be chosen. The game's table asks the player and
+// reaches the other windows through it.
+class App : public QObject, public TableHost {
   Q_OBJECT
  public:
   App();
@@ -63,6 +67,14 @@ class App : public QObject {
   Wsettings& wsettings();
 
  private:
+  // TableHost
+  bool askCheat(const QString& reason) override;
+  bool askYesNo(const QString& text) override;
+  void showMessage(const QString& text) override;
+  void showStatisticsSheet() override;
+  void setTitle(const QString& title) override;
+  QWidget* messageParent() const;
+
   void registerMenuHandlers();
   void wireMainWindow();
   void followGameChanges();
@@ -77,6 +89,7 @@ class App : public QObject {
   MainRoutines routines_;
   StateSignals announcements_;
   std::unique_ptr<Wmain> wmain_;
+  std::unique_ptr<GameTable> table_;
   Menu* menu_;  // owned by the main window
   std::unique_ptr<Wstats> wstats_;
   std::unique_ptr<Wsettings> wsettings_;

@@ -18,6 +18,10 @@ class BoardView : public QWidget {
   // Where board pixel (0, 0) lies in the widget.
   void setBoardOrigin(QPoint origin) { origin_ = origin; }
   QPoint boardOrigin() const { return origin_; }
+  // Shows part of the surface again, given in board pixels: now, or at the
+  // next turn of the event loop.
+  void repaintBoard(const QRect& area) { repaint(area.translated(origin_)); }
+  void updateBoard(const QRect& area) { update(area.translated(origin_)); }
 
  signals:
   void pressed(QPoint boardPixel, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);

@@ -29,7 +29,10 @@ class InputHold : public QObject {
 
   bool isBusy() const { return !busyOwners_.empty(); }
   bool isSuspended() const { return suspended_ > 0; }
-  bool mouseButtonDown() const { return buttonDown_; }
+  bool mouseButtonDown() const { return buttonDown_ || heldForQuit_; }
+  // A quit is under way: from now on the button counts as held, so every
+  // animation ends as a held button ends it.
+  void holdButtonDown() { heldForQuit_ = true; }
   QPoint lastPointer() const { return lastPointer_; }  // global coordinates
 
   // Used by the scopes below; prefer those.
@@ -49,6 +52,7 @@ class InputHold : public QObject {
   std::vector<QPointer<QWidget>> busyOwners_;  // innermost last; null = no owner
   int suspended_ = 0;
   bool buttonDown_ = false;
+  bool heldForQuit_ = false;
   QPoint lastPointer_;
   QPointer<QWidget> heldClose_;
 };

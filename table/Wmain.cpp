@@ -1,32 +1,26 @@
-// The main window: its size, its pictures and the services the engine
-// draws, waits and asks through. Mouse play is in WmainMouse.cpp.
+// The main window: its size follows the player's resizing and zooming, and
+// the board is drawn at the card size that fits. Mouse play is in
+// WmainMouse.cpp.
 #include "table/Wmain.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QLoggingCategory>
 #include <QScreen>
 #include <QShowEvent>
 #include <QWindowStateChangeEvent>
 
-#include "dialogs/TakesKeyboard.h"
-#include "shell/assets/SoundBank.h"
-#include "table/BoardPainter.h"
 #include "table/BoardView.h"
-#include "table/Waiting.h"
 
 namespace velmoran {
 
 namespace {
 
-constexpr QImage::Format boardFormat = QImage::Format_ARGB32_Premultiplied;
 const CardSize smallestCards{smallestCardWidth, cardHeightFor(smallestCardWidth)};
 const CardSize largestCards{largestCardWidth, cardHeightFor(largestCardWidth)};
 // A live resize counts as ended once the size has stayed put this long.
 constexpr std::chrono::milliseconds resizeSettles{250};
-// A sound is waited for no longer than its length and this much more.
-constexpr std::chrono::milliseconds soundGrace{1000};
 
 QSize boardSize(CardSize cards) { return {cards.boardWidth(), cards.boardHeight()}; }
 
@@ -39,6 +33,7 @@ Q_LOGGING_CATEGORY(resizeLog, "velmoran.resize", QtWarningMsg)
 Wmain::Wmain(MainRoutines& routines, QWidget* parent)
     : QMainWindow(parent),
       routines_(routines),
+      canvas_(routines),
       board_(new BoardView(this)),
       CVdragger(new DragSprite(board_)) {
   InputHold::instance();  // input is held from the first animation on
@@ -46,9 +41,9 @@ Wmain::Wmain(MainRoutines& routines, QWidget* parent)
   // The board takes all the room the window has; it is black beyond the
   // board picture.
   board_->setMinimumSize(boardSize(smallestCards));
-  board_->setSurface(&surface_);
+  canvas_.setView(board_);
   setBoardSize(boardSize(smallestCards));
-  setAttribute(Qt::WA_QuitOnClose, false);  // closing goes through hooks.closeRequested
+  setAttribute(Qt::WA_QuitOnClose, false);  // closing is closeRequested's
 
   settleTimer_.setSingleShot(true);
   settleTimer_.setInterval(resizeSettles);
@@ -57,7 +52,7 @@ Wmain::Wmain(MainRoutines& routines, QWidget* parent)
   connect(board_, &BoardView::moved, this, &Wmain::boardMoved);
   connect(board_, &BoardView::released, this, &Wmain::boardReleased);
   connect(board_, &BoardView::resized, this, &Wmain::boardResized);
-  connect(&pictures_.cache(), &PictureCache::ready, this, &Wmain::picturesReady);
+  connect(&canvas_.pictures().cache(), &PictureCache::ready, this, &Wmain::picturesReady);
   setupGraphics();
 }
 
@@ -79,14 +74,9 @@ void Wmain::setupGraphics() {
 // follows.
 void Wmain::updateSizes() {
   const CardSize cards = cardSizeForWindow(board_->width(), board_->height());
-  pictures_.setCardSize(cards);
+  canvas_.setCardSize(cards);
   routines_.setCardSize(cards.width, cards.height);
-  surface_ = QImage();
-  offscreenPict_ = QImage(cards.boardWidth(), cards.boardHeight(), boardFormat);
-  offscreenPict_.fill(Qt::black);
-  surface_ = offscreenPict_;
-  PXdrag = QImage(cards.width, cards.height, boardFormat);
-  target_ = DrawTarget::Offscreen;
+  PXdrag = QImage(cards.width, cards.height, QImage::Format_ARGB32_Premultiplied);
   // A window the system keeps maximised is larger than any board; the board
   // sits in its middle, black all round.
   const QSize spare = board_->size() - boardSize(cards);
@@ -104,8 +94,8 @@ void Wmain::boardResized() {
     updateSizes();
     rebuildOffscreen();
     qCDebug(resizeLog, "resized to %dx%d: cards %d, %s, %.1f ms", board_->width(),
-            board_->height(), cardSize().width,
-            pictures_.drawnForSize() ? "drawn" : "stand-in", held.nsecsElapsed() / 1e6);
+            board_->height(), canvas_.cardSize().width,
+            canvas_.picturesDrawn() ? "drawn" : "stand-in", held.nsecsElapsed() / 1e6);
   }
   settleTimer_.start();
 }
@@ -115,9 +105,9 @@ void Wmain::boardResized() {
 void Wmain::picturesReady() {
   QElapsedTimer held;
   held.start();
-  if (!pictures_.takeDrawnPictures() || InputHold::instance().isBusy()) return;
+  if (!canvas_.pictures().takeDrawnPictures() || InputHold::instance().isBusy()) return;
   rebuildOffscreen();
-  qCDebug(resizeLog, "cards %d drawn and shown, %.1f ms", cardSize().width,
+  qCDebug(resizeLog, "cards %d drawn and shown, %.1f ms", canvas_.cardSize().width,
           held.nsecsElapsed() / 1e6);
 }
 
@@ -194,11 +184,11 @@ void Wmain::changeEvent(QEvent* event) {
 }
 
 void Wmain::hurryToQuit() {
-  hurrying_ = true;
-  for (int s = 0; s < soundCount; ++s) stop(static_cast<Sound>(s));
+  InputHold::instance().holdButtonDown();
+  for (int s = 0; s < soundCount; ++s) routines_.table().stop(static_cast<Sound>(s));
   if (gesture_ == Gesture::Hint) endHint();
   if (gesture_ == Gesture::Drag) {
-    dragging = false;
+    setDragging(false);
     CVdragger->hide();
     rebuildOffscreen();  // the card never left its place on the board
   }
@@ -207,114 +197,7 @@ void Wmain::hurryToQuit() {
 
 void Wmain::closeEvent(QCloseEvent* event) {
   event->accept();
-  if (hooks.closeRequested)
-    hooks.closeRequested();
-  else
-    QCoreApplication::quit();
+  emit closeRequested();
 }
-
-// ---- Drawing ------------------------------------------------------------------
-
-// Drawing on the window lasts until the board is shown again. Drawing into
-// the board picture shows on the window too at its next repaint, as the
-// window shows the board picture wherever no animation has drawn over it.
-void Wmain::placeCard(int drawCode, int x, int y) {
-  auto drawOn = [&](QImage& picture) {
-    QPainter painter(&picture);
-    BoardPainter(painter, pictures_, routines_).placeCard(drawCode, x, y);
-  };
-  const CardSize cards = cardSize();
-  const QRect place(boardOrigin() + BoardPainter::placeOrigin(cards, x, y),
-                    QSize(cards.width, cards.height));
-  if (target_ == DrawTarget::Window) {
-    drawOn(surface_);
-    // An animation pauses after its draws: each must be seen before that.
-    board_->repaint(place);
-    return;
-  }
-  const bool showingBoard = surface_.constBits() == offscreenPict_.constBits();
-  if (showingBoard) surface_ = QImage();  // draw the shared picture once, in place
-  drawOn(offscreenPict_);
-  if (showingBoard)
-    surface_ = offscreenPict_;
-  else
-    drawOn(surface_);
-  // Shown at the next turn of the event loop, such as the wait for a sound:
-  // a card put back after a refused drop is seen in its place at once.
-  board_->update(place);
-}
-
-void Wmain::setDrawTarget(DrawTarget target) { target_ = target; }
-
-void Wmain::updateNow() { board_->repaint(); }
-
-void Wmain::rebuildOffscreen() {
-  if (dragging) return;  // the board picture stays as it was while a card moves
-  target_ = DrawTarget::Offscreen;
-  surface_ = QImage();  // so the board picture is drawn in place, not copied first
-  {
-    QPainter painter(&offscreenPict_);
-    BoardPainter(painter, pictures_, routines_).drawBoard();
-  }
-  showBoard();
-}
-
-// The window shows the board picture as it is now.
-void Wmain::showBoard() {
-  surface_ = offscreenPict_;
-  updateNow();
-}
-
-// ---- Time, the mouse button and sounds ---------------------------------------
-
-void Wmain::processEvents() {
-  const BusyScope busy;
-  QCoreApplication::processEvents();
-}
-
-void Wmain::wait(std::chrono::microseconds duration) { waitFor(duration); }
-
-bool Wmain::mouseButtonDown() { return hurrying_ || InputHold::instance().mouseButtonDown(); }
-
-void Wmain::play(Sound sound) { assets::SoundBank::instance().play(sound); }
-
-void Wmain::playLooping(Sound sound) { assets::SoundBank::instance().playLooping(sound); }
-
-void Wmain::stop(Sound sound) { assets::SoundBank::instance().stop(sound); }
-
-void Wmain::waitWhilePlaying(Sound sound) {
-  const assets::SoundBank& sounds = assets::SoundBank::instance();
-  waitWhile([&] { return sounds.isPlaying(sound); }, sounds.duration(sound) + soundGrace);
-}
-
-// ---- The player and the other windows -----------------------------------------
-
-bool Wmain::askCheat(const std::string& reason) {
-  const SuspendScope answerable;
-  return hooks.askCheat ? hooks.askCheat(reason) : false;
-}
-
-// Messages stand over the main window, or in the middle of the screen
-// while it is not shown yet.
-QWidget* Wmain::messageParent() { return isVisible() ? this : nullptr; }
-
-bool Wmain::askYesNo(const std::string& text) {
-  const SuspendScope answerable;
-  return velmoran::askYesNo(messageParent(), QString::fromStdString(text));
-}
-
-void Wmain::showMessage(const std::string& text) {
-  const SuspendScope answerable;
-  velmoran::showMessage(messageParent(), QString::fromStdString(text));
-}
-
-void Wmain::beep() { QApplication::beep(); }
-
-void Wmain::showStatisticsSheet() {
-  const SuspendScope answerable;
-  if (hooks.showStatisticsSheet) hooks.showStatisticsSheet();
-}
-
-void Wmain::setTitle(const std::string& title) { setWindowTitle(QString::fromStdString(title)); }
 
 }  // namespace velmoran

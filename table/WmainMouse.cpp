@@ -2,15 +2,15 @@
 // deals, or shows a hint; the picked card follows the pointer; the release
 // drops it where the card's centre is.
 #include <QGuiApplication>
+#include <QPainter>
 
-#include "table/BoardPainter.h"
 #include "table/BoardView.h"
 #include "table/Wmain.h"
 
 namespace velmoran {
 
 bool Wmain::onBoard(QPoint pixel) const {
-  const CardSize cards = cardSize();
+  const CardSize cards = canvas_.cardSize();
   return pixel.x() >= 0 && pixel.y() >= 0 && pixel.x() < cards.boardWidth() &&
          pixel.y() < cards.boardHeight();
 }
@@ -27,7 +27,7 @@ void Wmain::endGesture() {
 
 void Wmain::boardPressed(QPoint pixel, Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
   if (button != Qt::LeftButton || gesture_ != Gesture::None) return;
-  dragging = false;
+  setDragging(false);
   // The board's last pixel row and column belong to no place.
   if (!onBoard(pixel)) return;
   const int x = routines_.whereInGridX(pixel.x());
@@ -45,7 +45,7 @@ void Wmain::boardPressed(QPoint pixel, Qt::MouseButton button, Qt::KeyboardModif
     // A flash of the orphans, or the cheat warning's answer, may have left
     // the window showing orphans in their plain look; the board picture
     // still has them as they should look, dimmed or not.
-    showBoard();
+    canvas_.showBoard();
   } else if (outcome == PressOutcome::DealOnRelease) {
     beginGesture(Gesture::Deal);
   } else if (outcome == PressOutcome::PickUp) {
@@ -62,32 +62,33 @@ void Wmain::boardPressed(QPoint pixel, Qt::MouseButton button, Qt::KeyboardModif
 }
 
 void Wmain::pickUp(QPoint pixel, int card) {
-  const CardSize cards = cardSize();
+  const CardSize cards = canvas_.cardSize();
+  const BoardPictures& pictures = canvas_.pictures();
   currentDragX = static_cast<int>(pixel.x() - cards.width / 2.0);
   currentDragY = static_cast<int>(pixel.y() - cards.height / 2.0);
   currentDragCard = card;
   lastPointer_ = pixel;
   {
     QPainter painter(&PXdrag);
-    painter.drawImage(0, 0, pictures_.deckpict(), pictures_.cardCell(card).x(),
-                      pictures_.cardCell(card).y(), cards.width, cards.height);
+    painter.drawImage(0, 0, pictures.deckpict(), pictures.cardCell(card).x(),
+                      pictures.cardCell(card).y(), cards.width, cards.height);
   }
   CVdragger->setPicture(PXdrag);
   CVdragger->setGeometry(
       QRect(boardOrigin() + QPoint(currentDragX, currentDragY), QSize(cards.width, cards.height)));
   // The board array keeps the card where it was until the drop; only the
   // picture shows its place empty.
-  target_ = DrawTarget::Offscreen;
-  placeCard(emptyCode, gridDragStartX, gridDragStartY);
-  showBoard();
+  canvas_.setDrawTarget(DrawTarget::Offscreen);
+  canvas_.placeCard(emptyCode, gridDragStartX, gridDragStartY);
+  canvas_.showBoard();
   CVdragger->show();
   CVdragger->raise();
   CVdragger->repaint();
   beginGesture(Gesture::Drag);
 
   if (routines_.gSound) {
-    play(Sound::SNDflick);
-    waitWhilePlaying(Sound::SNDflick);
+    routines_.table().play(Sound::SNDflick);
+    routines_.table().waitWhilePlaying(Sound::SNDflick);
     followHeldMoves();
   }
 }
@@ -98,7 +99,7 @@ void Wmain::followHeldMoves() {
   if (gesture_ != Gesture::Drag) return;
   const QPoint pointer = board_->mapFromGlobal(InputHold::instance().lastPointer()) - boardOrigin();
   if (pointer != lastPointer_) boardMoved(pointer);
-  if (!mouseButtonDown()) boardReleased(pointer, Qt::LeftButton);
+  if (!routines_.table().mouseButtonDown()) boardReleased(pointer, Qt::LeftButton);
 }
 
 void Wmain::boardMoved(QPoint pixel) {
@@ -109,13 +110,19 @@ void Wmain::boardMoved(QPoint pixel) {
 
 // The sprite follows the pointer but never leaves the board.
 void Wmain::moveSprite(QPoint pixel) {
-  const CardSize cards = cardSize();
+  const CardSize cards = canvas_.cardSize();
   currentDragX = static_cast<int>(pixel.x() - cards.width / 2.0);
   currentDragY = static_cast<int>(pixel.y() - cards.height / 2.0);
   currentDragX = std::min(std::max(currentDragX, 0), cards.boardWidth() - cards.width);
   currentDragY = std::min(std::max(currentDragY, 0), cards.boardHeight() - cards.height);
   CVdragger->move(boardOrigin() + QPoint(currentDragX, currentDragY));
-  dragging = true;
+  setDragging(true);
+}
+
+// The board picture stays as it was while a card moves.
+void Wmain::setDragging(bool moving) {
+  dragging = moving;
+  canvas_.holdBoard(moving);
 }
 
 void Wmain::boardReleased(QPoint /*where: the sprite decides*/, Qt::MouseButton button) {
@@ -144,9 +151,9 @@ void Wmain::boardReleased(QPoint /*where: the sprite decides*/, Qt::MouseButton 
 void Wmain::drop() {
   const BusyScope busy;
   endGesture();
-  dragging = false;
+  setDragging(false);
   CVdragger->hide();
-  const CardSize cards = cardSize();
+  const CardSize cards = canvas_.cardSize();
   const int x = routines_.whereInGridX(static_cast<int>(currentDragX + cards.width / 2.0));
   const int y = routines_.whereInGridY(static_cast<int>(currentDragY + cards.height / 2.0));
   routines_.dropCard(currentDragCard, gridDragStartX, gridDragStartY, x, y);
@@ -185,19 +192,19 @@ std::vector<Wmain::Mark> Wmain::sameCards(const std::function<bool(int code)>& m
 // A hint is drawn on the window only, never into the board picture, and
 // stays while the button is down.
 void Wmain::beginHint(const std::vector<Mark>& marks) {
-  setDrawTarget(DrawTarget::Window);
-  for (const Mark& mark : marks) placeCard(mark.markCode, mark.x, mark.y);
-  updateNow();
-  if (routines_.gSound) playLooping(Sound::SNDhumloop);
+  canvas_.setDrawTarget(DrawTarget::Window);
+  for (const Mark& mark : marks) canvas_.placeCard(mark.markCode, mark.x, mark.y);
+  canvas_.updateNow();
+  if (routines_.gSound) routines_.table().playLooping(Sound::SNDhumloop);
   beginGesture(Gesture::Hint);
 }
 
 // The board picture was never touched, so showing it again takes the marks
 // away and keeps a dimmed card dimmed.
 void Wmain::endHint() {
-  stop(Sound::SNDhumloop);
-  setDrawTarget(DrawTarget::Offscreen);
-  showBoard();
+  routines_.table().stop(Sound::SNDhumloop);
+  canvas_.setDrawTarget(DrawTarget::Offscreen);
+  canvas_.showBoard();
 }
 
 }  // namespace velmoran

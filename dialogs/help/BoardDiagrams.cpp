@@ -1,9 +1,8 @@
-// Help diagrams of the board: small sample positions laid out on a main
-// window that is never shown, drawn by its own board drawing at the smallest
-// card size, and cut out of its board picture.
+// Help diagrams of the board: small sample positions drawn by the game's
+// own board drawing at the smallest card size, and cut out of the board
+// picture.
 #include <QPainter>
 #include <QPainterPath>
-#include <memory>
 #include <vector>
 
 #include "dialogs/help/HelpDiagrams.h"
@@ -11,8 +10,9 @@
 #include "engine/Codes.h"
 #include "engine/MainRoutines.h"
 #include "engine/NullTable.h"
+#include "table/BoardCanvas.h"
+#include "table/BoardPainter.h"
 #include "table/BoardPictures.h"
-#include "table/Wmain.h"
 
 namespace velmoran {
 
@@ -25,7 +25,7 @@ struct Placed {
   int x, y, code;
 };
 
-// A sample position on a main window of its own, at the smallest card size.
+// A sample position on a board of its own, at the smallest card size.
 class SampleBoard {
  public:
   SampleBoard() {
@@ -33,8 +33,7 @@ class SampleBoard {
     routines_.gDimUnplayables = false;
     routines_.gDeckPtr = 21;
     routines_.gGameCounts = true;
-    window_ = std::make_unique<Wmain>(routines_);
-    routines_.setTable(*window_);
+    canvas_.setCardSize({smallestCardWidth, cardHeightFor(smallestCardWidth)});
   }
 
   MainRoutines& routines() { return routines_; }
@@ -42,22 +41,22 @@ class SampleBoard {
   void lay(const std::vector<Placed>& cards) {
     for (const Placed& p : cards) routines_.gPlayingGrid[p.x][p.y] = p.code;
     routines_.checkForOrphans();
-    window_->rebuildOffscreen();
+    canvas_.rebuildOffscreen();
   }
 
   // The legal-place frame on every place where card may go, inside a part.
   void frameLegalPlaces(int card, QRect places) {
-    window_->setDrawTarget(DrawTarget::Offscreen);
+    canvas_.setDrawTarget(DrawTarget::Offscreen);
     for (int x = places.left(); x <= places.right(); ++x) {
       for (int y = places.top(); y <= places.bottom(); ++y) {
-        if (routines_.legalMove(card, x, y)) window_->placeCard(highlightCode, x, y);
+        if (routines_.legalMove(card, x, y)) canvas_.placeCard(highlightCode, x, y);
       }
     }
   }
 
   // Board places fromX..toX by fromY..toY, with the lines around them.
   QImage cut(QRect places) const {
-    return window_->offscreenPict().copy(pixels(places).adjusted(-1, -1, 1, 1));
+    return canvas_.offscreenPict().copy(pixels(places).adjusted(-1, -1, 1, 1));
   }
 
   // Where a place lies in a picture cut from the board at `from`.
@@ -67,15 +66,15 @@ class SampleBoard {
 
  private:
   QRect pixels(QRect places) const {
-    const int w = routines_.cardwidth, h = routines_.cardheight;
-    return {places.left() * (w + 1) - w, places.top() * (h + 1) - h, places.width() * (w + 1) - 1,
-            places.height() * (h + 1) - 1};
+    const CardSize cards = canvas_.cardSize();
+    return {BoardPainter::placeOrigin(cards, places.left(), places.top()),
+            QSize(places.width() * (cards.width + 1) - 1, places.height() * (cards.height + 1) - 1)};
   }
 
   NullTable silent_;
   SystemRandom random_{1};
   MainRoutines routines_{silent_, random_};
-  std::unique_ptr<Wmain> window_;
+  BoardCanvas canvas_{routines_};
 };
 
 QRect places(int fromX, int fromY, int toX, int toY) {

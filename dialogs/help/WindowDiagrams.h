@@ -13,7 +13,8 @@ QImage cheatDiagram();
 QImage statsDiagram();
 QImage settingsMenuDiagram();
 
-// Diagrams of the board, drawn by the main window's own board drawing.
+// Diagrams of the board, drawn by the game's own board drawing; no window
+// is built for them.
 QImage booksDiagram();
 QImage handDiagram();
 QImage legalPlacesDiagram();

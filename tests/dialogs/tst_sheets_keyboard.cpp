@@ -187,7 +187,7 @@ class SheetsKeyboardTest : public QObject {
     onNextModal([&](QWidget* box) {
       message = meet(box, &app.wmain(), Qt::Key_Return);
     });
-    app.wmain().showMessage("There are no more cards to deal.");
+    app.routines().table().showMessage("There are no more cards to deal.");
     expectKeyboard(message, "OK");
   }
 

@@ -265,7 +265,7 @@ class AppTest : public QObject {
     QVERIFY(app.routines().gPlayingGrid == saved);
     QCOMPARE(app.routines().moveNumber, 1);
     // The window shows the restored board before it is first seen.
-    QCOMPARE(app.wmain().windowSurface(), app.wmain().offscreenPict());
+    QCOMPARE(app.wmain().canvas().windowSurface(), app.wmain().canvas().offscreenPict());
     QApplication::closeAllWindows();
   }
 

@@ -229,7 +229,7 @@ class QuitRoadsTest : public QObject {
     QVERIFY(!r.gCheated);
 
     SystemRandom random(1);
-    MainRoutines saved(app.wmain(), random);
+    MainRoutines saved(app.routines().table(), random);
     saved.setAllDefaults();
     QCOMPARE(prefsRead(saved, folder()), PrefsReadOutcome::Read);
     QCOMPARE(saved.moveNumber, 1);
@@ -268,7 +268,7 @@ class QuitRoadsTest : public QObject {
     QVERIFY(runUntilQuit([&] { r.newGame(); }));
     QVERIFY2(sinceSignal.elapsed() < 1000, qPrintable(QString::number(sinceSignal.elapsed())));
     SystemRandom random(1);
-    MainRoutines saved(app.wmain(), random);
+    MainRoutines saved(app.routines().table(), random);
     saved.setAllDefaults();
     QCOMPARE(prefsRead(saved, folder()), PrefsReadOutcome::Read);
     QCOMPARE(saved.gDeckPtr, r.gDeckPtr);
@@ -307,14 +307,14 @@ class QuitRoadsTest : public QObject {
     Wmain& wmain = app.wmain();
     wmain.move(0, 0);
     MessageCounter messages;
-    wmain.showMessage("hidden");
+    app.routines().table().showMessage("hidden");
     const QPoint screenCentre = QGuiApplication::primaryScreen()->availableGeometry().center();
     QVERIFY((messages.geometries[0].center() - screenCentre).manhattanLength() <= 4);
 
     wmain.show();
     wmain.move(10, 10);
     QVERIFY(QTest::qWaitForWindowExposed(&wmain));
-    wmain.showMessage("shown");
+    app.routines().table().showMessage("shown");
     QVERIFY((messages.geometries[1].center() - wmain.frameGeometry().center()).manhattanLength() <=
             4);
     QApplication::closeAllWindows();

@@ -1,20 +1,23 @@
 #pragma once
 
-// A main window over a real game, with sounds and questions recorded
-// instead of played and asked, and helpers to lay out a board by hand.
+// A main window over a real game, with sounds and messages recorded
+// instead of played and shown, and helpers to lay out a board by hand.
 #include <QTest>
 #include <memory>
 #include <vector>
 
 #include "engine/MainRoutines.h"
+#include "QuietHost.h"
 #include "engine/NullTable.h"
 #include "table/BoardPainter.h"
+#include "table/GameTable.h"
 #include "table/Wmain.h"
 
 namespace velmoran::testing {
 
-// Sounds are written down, not played; everything else is the real window.
-class RecordingWmain : public Wmain {
+// Sounds and messages are written down, not played and shown; drawing and
+// waiting are the real ones.
+class RecordingTable : public QObject, public GameTable {
  public:
   std::vector<Sound> played;
   std::vector<Sound> looping;
@@ -36,22 +39,22 @@ class RecordingWmain : public Wmain {
   int pausesBeforeShown = 0;
   void setDrawTarget(DrawTarget target) override {
     onWindow_ = target == DrawTarget::Window;
-    Wmain::setDrawTarget(target);
+    GameTable::setDrawTarget(target);
   }
   void placeCard(int drawCode, int x, int y) override {
     if (onWindow_) unshown_ = true;  // before: the draw may paint at once
-    Wmain::placeCard(drawCode, x, y);
+    GameTable::placeCard(drawCode, x, y);
   }
   void wait(std::chrono::microseconds duration) override {
     if (unshown_) ++pausesBeforeShown;
-    Wmain::wait(duration);
+    GameTable::wait(duration);
   }
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched == board() && event->type() == QEvent::Paint) unshown_ = false;
-    return Wmain::eventFilter(watched, event);
+    if (event->type() == QEvent::Paint) unshown_ = false;
+    return QObject::eventFilter(watched, event);
   }
-  explicit RecordingWmain(MainRoutines& routines) : Wmain(routines) {
-    board()->installEventFilter(this);
+  RecordingTable(Wmain& window, TableHost& host) : GameTable(window.canvas(), host) {
+    window.board()->installEventFilter(this);
   }
 
  private:
@@ -63,15 +66,19 @@ struct Table {
   NullTable none;  // stands in until the window exists
   SystemRandom random{7};
   MainRoutines game{none, random};
-  std::unique_ptr<RecordingWmain> window;
+  std::unique_ptr<Wmain> window;
+  std::unique_ptr<QuietHost> host;
+  std::unique_ptr<RecordingTable> recorder;
 
   // A game in progress with no animation pauses: the centre king of the
   // first suit at (6, 5), the hand as given, the deck in order.
   explicit Table(std::array<int, 4> hand = {12, 0, 0, 0}) {
     game.setAllDefaults();
     game.delaySpeed = 0;
-    window = std::make_unique<RecordingWmain>(game);
-    game.setTable(*window);
+    window = std::make_unique<Wmain>(game);
+    host = std::make_unique<QuietHost>(*window);
+    recorder = std::make_unique<RecordingTable>(*window, *host);
+    game.setTable(*recorder);
     for (int i = 1; i <= deckSize; ++i) game.gDeck[i] = (i - 1) / 12 * 13 + (i - 1) % 12 + 1;
     game.gDeckPtr = 9;
     game.gCheatDeckPtr = 5;
@@ -83,7 +90,8 @@ struct Table {
     window->rebuildOffscreen();
   }
 
-  CardSize cards() const { return window->cardSize(); }
+  BoardCanvas& canvas() const { return window->canvas(); }
+  CardSize cards() const { return canvas().cardSize(); }
   // The centre of place (x, y), in the board widget's coordinates.
   QPoint centreOf(int x, int y) const {
     const CardSize c = cards();
@@ -105,7 +113,7 @@ struct Table {
   }
   int at(int x, int y) const { return game.gPlayingGrid[x][y]; }
   int count(Sound sound) const {
-    return static_cast<int>(std::count(window->played.begin(), window->played.end(), sound));
+    return static_cast<int>(std::count(recorder->played.begin(), recorder->played.end(), sound));
   }
 };
 

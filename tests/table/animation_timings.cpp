@@ -6,8 +6,10 @@
 #include <QElapsedTimer>
 #include <cstdio>
 
+#include "QuietHost.h"
 #include "engine/NullTable.h"
 #include "shell/assets/SoundBank.h"
+#include "table/GameTable.h"
 #include "table/Wmain.h"
 
 using namespace velmoran;
@@ -21,13 +23,15 @@ struct Game {
   SystemRandom random{7};
   MainRoutines routines{none, random};
   Wmain window{routines};
+  testing::QuietHost host{window};
+  GameTable table{window.canvas(), host};
 
   explicit Game(int speed) {
     routines.setAllDefaults();
     routines.delaySpeed = speed;
     routines.gSound = true;
     routines.gShuffle = true;
-    routines.setTable(window);
+    routines.setTable(table);
     for (int i = 1; i <= deckSize; ++i) routines.gDeck[i] = (i - 1) / 12 * 13 + (i - 1) % 12 + 1;
     routines.gDeckPtr = 9;
     routines.gCheatDeckPtr = 5;

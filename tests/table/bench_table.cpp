@@ -124,7 +124,7 @@ void TableBenchmark::resizeToASizeNotDrawnYet() {
     width = width == largestCardWidth ? smallestCardWidth : width + cardWidthStep;
     const CardSize cards = cardsOfWidth(width);
     table.window->resize(chrome + QSize(cards.boardWidth(), cards.boardHeight()));
-    while (table.cards() != cards || !table.window->picturesDrawn())
+    while (table.cards() != cards || !table.canvas().picturesDrawn())
       QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
   }
 }

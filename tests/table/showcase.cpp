@@ -100,8 +100,10 @@ int main(int argc, char* argv[]) {
   MainRoutines game(none, random);
   game.setAllDefaults();
   Wmain window(game);
-  game.setTable(window);
-  window.hooks.closeRequested = [] { QCoreApplication::quit(); };
+  testing::QuietHost host(window);
+  GameTable table(window.canvas(), host);
+  game.setTable(table);
+  QObject::connect(&window, &Wmain::closeRequested, &app, &QCoreApplication::quit);
 
   const QString scene = options.value("scene");
   if (scene == "progress") {
@@ -117,7 +119,7 @@ int main(int argc, char* argv[]) {
     layOutBookDrop(game, scene != "book");
   }
   game.delaySpeed = options.value("speed").toInt();
-  window.setTitle(game.title());
+  table.setTitle(game.title());
 
   const CardSize cards{options.value("width").toInt(),
                        cardHeightFor(options.value("width").toInt())};

@@ -151,7 +151,7 @@ void BusyTest::flashingOrphansRepaintsTheWindowInRealTime() {
   QVERIFY(clock.elapsed() < 3000);
   QVERIFY(counter.paints >= 12);
   QCOMPARE(table.count(Sound::SNDblipblip), 1);
-  QCOMPARE(table.window->windowSurface(), table.window->offscreenPict());
+  QCOMPARE(table.canvas().windowSurface(), table.canvas().offscreenPict());
   QVERIFY(!InputHold::instance().isBusy());
 }
 

@@ -63,13 +63,13 @@ void CardSizeTest::windowSnapsToTheBoard() {
   const QSize chrome = window.size() - window.board()->size();
   window.resize(chrome + QSize(1000, 700));
   QTRY_COMPARE(window.board()->size(), QSize(919, 640));
-  QCOMPARE(window.cardSize(), CardSize({50, 70}));
+  QCOMPARE(window.canvas().cardSize(), CardSize({50, 70}));
   QCOMPARE(table.game.cardwidth, 50);
   QCOMPARE(table.game.cardheight, 70);
-  QCOMPARE(window.offscreenPict().size(), QSize(919, 640));
+  QCOMPARE(window.canvas().offscreenPict().size(), QSize(919, 640));
 
   window.resize(chrome + QSize(1639, 1144));
-  QTRY_COMPARE(window.cardSize(), CardSize({90, 126}));
+  QTRY_COMPARE(window.canvas().cardSize(), CardSize({90, 126}));
   QTRY_COMPARE(window.board()->size(), QSize(1639, 1144));
 
   // A resize that ends exactly on a board's size still centres the window.

@@ -10,7 +10,7 @@ namespace {
 
 QRgb topEdgeOnWindow(const Table& table, int x, int y) {
   const CardSize cards = table.cards();
-  return table.window->windowSurface().pixel(BoardPainter::placeOrigin(cards, x, y) +
+  return table.canvas().windowSurface().pixel(BoardPainter::placeOrigin(cards, x, y) +
                                              QPoint(cards.width / 2, 0)) &
          0xffffff;
 }
@@ -44,23 +44,23 @@ void HintsTest::kingInTheHandFramesEveryEmptyActivePlace() {
       framed += active;
     }
   QCOMPARE(framed, 10 * 7 - 1);
-  QCOMPARE(table.window->looping, std::vector<Sound>{Sound::SNDhumloop});
+  QCOMPARE(table.recorder->looping, std::vector<Sound>{Sound::SNDhumloop});
   table.release(table.centreOf(14, 5));
-  QCOMPARE(table.window->stopped, std::vector<Sound>{Sound::SNDhumloop});
-  QCOMPARE(table.window->windowSurface(), table.window->offscreenPict());
+  QCOMPARE(table.recorder->stopped, std::vector<Sound>{Sound::SNDhumloop});
+  QCOMPARE(table.canvas().windowSurface(), table.canvas().offscreenPict());
 }
 
 void HintsTest::hintChangesNeitherTheBoardNorItsPicture() {
   Table table;
-  const QImage before = table.window->offscreenPict().copy();
+  const QImage before = table.canvas().offscreenPict().copy();
   const Board board = table.game.gPlayingGrid;
   table.press(table.centreOf(14, 5), Qt::ShiftModifier);
   QCOMPARE(topEdgeOnWindow(table, 7, 5), legalFrame);  // beside its king
-  QCOMPARE(table.window->offscreenPict(), before);
+  QCOMPARE(table.canvas().offscreenPict(), before);
   table.moveTo(table.centreOf(7, 5));  // moving does not drag a hinted card
   table.release(table.centreOf(7, 5));
-  QCOMPARE(table.window->offscreenPict(), before);
-  QCOMPARE(table.window->windowSurface(), before);
+  QCOMPARE(table.canvas().offscreenPict(), before);
+  QCOMPARE(table.canvas().windowSurface(), before);
   QVERIFY(table.game.gPlayingGrid == board);
   QVERIFY(!table.game.gUndoOk);
   QVERIFY(!table.window->dragSprite()->isVisible());
@@ -74,11 +74,11 @@ void HintsTest::sameSuitAndSameRankDimOnlyMatchingGridCards() {
   table.game.gPlayingGrid[7][5] = 12;  // queen beside her king
   table.game.gPlayingGrid[8][5] = 25;  // queen of the second suit
   table.window->rebuildOffscreen();
-  const QImage plain = table.window->offscreenPict().copy();
+  const QImage plain = table.canvas().offscreenPict().copy();
   const CardSize cards = table.cards();
   auto darker = [&](int x, int y) {
     const QPoint p = BoardPainter::placeOrigin(cards, x, y) + QPoint(cards.width / 2, 4);
-    return qGray(table.window->windowSurface().pixel(p)) < qGray(plain.pixel(p));
+    return qGray(table.canvas().windowSurface().pixel(p)) < qGray(plain.pixel(p));
   };
   table.game.gPlayingGrid[14][5] = 1;  // the ace of the first suit in the hand
   table.window->rebuildOffscreen();
@@ -92,7 +92,7 @@ void HintsTest::sameSuitAndSameRankDimOnlyMatchingGridCards() {
   table.press(table.centreOf(14, 5), Qt::MetaModifier);
   QVERIFY(!darker(6, 5) && darker(7, 5) && darker(8, 5));
   table.release(table.centreOf(14, 5));
-  QCOMPARE(table.window->windowSurface(), table.window->offscreenPict());
+  QCOMPARE(table.canvas().windowSurface(), table.canvas().offscreenPict());
 }
 
 void HintsTest::shiftWinsOverAltAndControlActsAsShift() {
@@ -109,9 +109,9 @@ void HintsTest::silentWithSoundOff() {
   Table table;
   table.game.gSound = false;
   table.press(table.centreOf(14, 5), Qt::ShiftModifier);
-  QVERIFY(table.window->looping.empty());
+  QVERIFY(table.recorder->looping.empty());
   table.release(table.centreOf(14, 5));
-  QCOMPARE(table.window->stopped, std::vector<Sound>{Sound::SNDhumloop});
+  QCOMPARE(table.recorder->stopped, std::vector<Sound>{Sound::SNDhumloop});
 }
 
 QTEST_MAIN(HintsTest)

@@ -105,10 +105,10 @@ void PictureCacheTest::resizedBoardShowsTheNewSizesOwnCards() {
   const QSize chrome = table.window->size() - table.board()->size();
   table.window->resize(chrome + QSize(cards.boardWidth(), cards.boardHeight()));
   QTRY_COMPARE(table.cards(), cards);
-  QTRY_VERIFY(table.window->picturesDrawn());
+  QTRY_VERIFY(table.canvas().picturesDrawn());
   const QPoint queen = BoardPainter::placeOrigin(cards, 14, 5);
-  QVERIFY(sameCard(table.window->offscreenPict(), queen, cards, 12));
-  QVERIFY(sameCard(table.window->windowSurface(), queen, cards, 12));
+  QVERIFY(sameCard(table.canvas().offscreenPict(), queen, cards, 12));
+  QVERIFY(sameCard(table.canvas().windowSurface(), queen, cards, 12));
 }
 
 QTEST_MAIN(PictureCacheTest)

@@ -21,7 +21,7 @@ struct TopEdge {
 TopEdge topEdge(const Table& table, int x, int y) {
   const CardSize cards = table.cards();
   const QPoint origin = BoardPainter::placeOrigin(cards, x, y) + QPoint(cards.width / 2, 0);
-  const QImage& board = table.window->offscreenPict();
+  const QImage& board = table.canvas().offscreenPict();
   return {pixelAt(board, origin), pixelAt(board, origin + QPoint(0, 1)),
           pixelAt(board, origin + QPoint(0, cards.height / 2))};
 }
@@ -80,7 +80,7 @@ void RenderingTest::inactivePlacesOfTheSmallestGrid() {
   table.game.grid = 4;
   table.game.setActiveGrid();
   table.window->rebuildOffscreen();
-  const QImage& board = table.window->offscreenPict();
+  const QImage& board = table.canvas().offscreenPict();
   for (const QPoint& place : {QPoint(1, 5), QPoint(12, 5), QPoint(5, 1), QPoint(5, 9)})
     QCOMPARE(pixelAt(board, placeCentre(table, place.x(), place.y())), rgb(100, 0, 0));
   QCOMPARE(topEdge(table, 2, 2).outer, rgb(50, 0, 0));
@@ -91,7 +91,7 @@ void RenderingTest::inactivePlacesOfTheSmallestGrid() {
 void RenderingTest::gapLinesAreBlackAndTheTapestryShowsBesideTheHand() {
   Table table;
   const CardSize cards = table.cards();
-  const QImage& board = table.window->offscreenPict();
+  const QImage& board = table.canvas().offscreenPict();
   const int lineBeforeColumn2 = cards.width + 1;
   const int lineBeforeRow2 = cards.height + 1;
   QCOMPARE(pixelAt(board, QPoint(lineBeforeColumn2, 20)), rgb(0, 0, 0));
@@ -99,7 +99,7 @@ void RenderingTest::gapLinesAreBlackAndTheTapestryShowsBesideTheHand() {
   QCOMPARE(pixelAt(board, QPoint(20, lineBeforeRow2)), rgb(0, 0, 0));
   QCOMPARE(pixelAt(board, QPoint(20, lineBeforeRow2 + 1)), rgb(50, 0, 0));  // frame of (1, 2)
   // The tapestry, not a frame, behind row 6 of the panel and the gap column.
-  const QImage tapestry = table.window->offscreenPict().copy(
+  const QImage tapestry = table.canvas().offscreenPict().copy(
       QRect(cards.tapestryLeft(), 0, cards.tapestryWidth(), cards.boardHeight()));
   const QPoint row6 = placeCentre(table, 15, 6);
   QVERIFY(pixelAt(board, row6) != rgb(0, 0, 0));
@@ -110,7 +110,7 @@ void RenderingTest::cardsAreTheCellsOfTheFaceSheet() {
   Table table;
   const CardSize cards = table.cards();
   const QRect place(BoardPainter::placeOrigin(cards, 6, 5), QSize(cards.width, cards.height));
-  QCOMPARE(interior(table.window->offscreenPict(), place),
+  QCOMPARE(interior(table.canvas().offscreenPict(), place),
            interior(assets::deckSheet(cards.width),
                     QRect(12 * cards.width, 0, cards.width, cards.height)));
 }
@@ -126,10 +126,10 @@ void RenderingTest::unplayableHandCardsAndOrphansAreDimmed() {
   };
   table.game.gDimUnplayables = false;
   table.window->rebuildOffscreen();
-  const QImage plain = table.window->offscreenPict().copy();
+  const QImage plain = table.canvas().offscreenPict().copy();
   table.game.gDimUnplayables = true;
   table.window->rebuildOffscreen();
-  const QImage& dimmed = table.window->offscreenPict();
+  const QImage& dimmed = table.canvas().offscreenPict();
 
   for (const QPoint& place : {QPoint(14, 5), QPoint(9, 2)}) {
     const double ratio = brightness(dimmed, cardArea(place.x(), place.y())) /
@@ -150,7 +150,7 @@ void RenderingTest::everyOrphanIsDimmedHoweverMany() {
   table.game.checkForOrphans();
   table.game.gDimUnplayables = false;
   table.window->rebuildOffscreen();
-  const QImage plain = table.window->offscreenPict().copy();
+  const QImage plain = table.canvas().offscreenPict().copy();
   table.game.gDimUnplayables = true;
   table.window->rebuildOffscreen();
   int orphans = 0;
@@ -161,7 +161,7 @@ void RenderingTest::everyOrphanIsDimmedHoweverMany() {
         ++orphans;
         const QRect card(BoardPainter::placeOrigin(table.cards(), x, y),
                          QSize(table.cards().width, table.cards().height));
-        dimmed += brightness(table.window->offscreenPict(), card) < 0.6 * brightness(plain, card);
+        dimmed += brightness(table.canvas().offscreenPict(), card) < 0.6 * brightness(plain, card);
       }
   QCOMPARE(orphans, 50);
   QCOMPARE(dimmed, 50);
@@ -178,11 +178,11 @@ void RenderingTest::faceDownCardsShowTheChosenBack() {
     return interior(sheet,
                     QRect(column * cards.width, row * cards.height, cards.width, cards.height));
   };
-  QCOMPARE(interior(table.window->offscreenPict(), slot), cell(7, 3));
+  QCOMPARE(interior(table.canvas().offscreenPict(), slot), cell(7, 3));
 
   table.game.gCardBackNumber = 5;  // "Cobblestone", column 5 row 0
   table.window->rebuildOffscreen();
-  QCOMPARE(interior(table.window->offscreenPict(), slot), cell(5, 0));
+  QCOMPARE(interior(table.canvas().offscreenPict(), slot), cell(5, 0));
 
   // With card movement off a face-down card looks like an empty slot.
   table.game.gShuffle = false;
@@ -192,11 +192,11 @@ void RenderingTest::faceDownCardsShowTheChosenBack() {
 
 void RenderingTest::cardBackNumbersOutsideTheListShowTheFirstCell() {
   Table table;
-  const QImage first = table.window->fetchCardback(13);
-  QCOMPARE(table.window->fetchCardback(0), first);
-  QCOMPARE(table.window->fetchCardback(33), first);
-  QVERIFY(table.window->fetchCardback(1) != first);
-  QCOMPARE(table.window->fetchCardback(1).size(), QSize(40, 56));
+  const QImage first = table.canvas().pictures().fetchCardback(13);
+  QCOMPARE(table.canvas().pictures().fetchCardback(0), first);
+  QCOMPARE(table.canvas().pictures().fetchCardback(33), first);
+  QVERIFY(table.canvas().pictures().fetchCardback(1) != first);
+  QCOMPARE(table.canvas().pictures().fetchCardback(1).size(), QSize(40, 56));
 }
 
 void RenderingTest::victoryBannerIsCentredOnTheGrid() {
@@ -211,7 +211,7 @@ void RenderingTest::victoryBannerIsCentredOnTheGrid() {
     QVERIFY(!banner.isNull());
     const QPoint at(12 * (cards.width + 1) / 2 - banner.width() / 2,
                     9 * (cards.height + 1) / 2 - banner.height() / 2);
-    const QImage shown = table.window->offscreenPict()
+    const QImage shown = table.canvas().offscreenPict()
                              .copy(QRect(at, banner.size()))
                              .convertToFormat(QImage::Format_RGB32);
     QCOMPARE(shown.pixel(banner.width() / 2, banner.height() / 2),
@@ -222,10 +222,10 @@ void RenderingTest::victoryBannerIsCentredOnTheGrid() {
 
 void RenderingTest::windowShowsTheBoardPicture() {
   Table table;
-  QCOMPARE(table.window->windowSurface(), table.window->offscreenPict());
+  QCOMPARE(table.canvas().windowSurface(), table.canvas().offscreenPict());
   const QImage onScreen = table.board()->grab().toImage().convertToFormat(QImage::Format_RGB32);
-  QCOMPARE(onScreen.size(), table.window->offscreenPict().size());
-  QCOMPARE(onScreen, table.window->offscreenPict().convertToFormat(QImage::Format_RGB32));
+  QCOMPARE(onScreen.size(), table.canvas().offscreenPict().size());
+  QCOMPARE(onScreen, table.canvas().offscreenPict().convertToFormat(QImage::Format_RGB32));
 
   // An animation draws over the window only; what is drawn into the board
   // picture meanwhile shows on the window too.
@@ -233,12 +233,12 @@ void RenderingTest::windowShowsTheBoardPicture() {
   auto place = [&](int x, int y) {
     return QRect(BoardPainter::placeOrigin(cards, x, y), QSize(cards.width, cards.height));
   };
-  table.window->setDrawTarget(DrawTarget::Window);
-  table.window->placeCard(cardBackCode, 3, 3);
-  table.window->setDrawTarget(DrawTarget::Offscreen);
-  table.window->placeCard(5, 2, 2);
-  const QImage& surface = table.window->windowSurface();
-  const QImage& board = table.window->offscreenPict();
+  table.canvas().setDrawTarget(DrawTarget::Window);
+  table.canvas().placeCard(cardBackCode, 3, 3);
+  table.canvas().setDrawTarget(DrawTarget::Offscreen);
+  table.canvas().placeCard(5, 2, 2);
+  const QImage& surface = table.canvas().windowSurface();
+  const QImage& board = table.canvas().offscreenPict();
   QCOMPARE(surface.copy(place(2, 2)), board.copy(place(2, 2)));
   QVERIFY(surface.copy(place(3, 3)) != board.copy(place(3, 3)));
   QCOMPARE(interior(board, place(2, 2)),
@@ -258,7 +258,7 @@ void RenderingTest::bookRemovalShowsEveryStep() {
   QCOMPARE(table.game.gNumBooks, 1);
   QCOMPARE(table.at(7, 4), 0);
   QCOMPARE(table.at(14, 7), 1);
-  QCOMPARE(table.window->pausesBeforeShown, 0);
+  QCOMPARE(table.recorder->pausesBeforeShown, 0);
 }
 
 QTEST_MAIN(RenderingTest)

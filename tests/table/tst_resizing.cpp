@@ -19,7 +19,7 @@ QSize chromeOf(const Wmain& window) { return window.size() - window.board()->siz
 
 void checkClosedInOnTheBoard(const Wmain& window, QSize board) {
   QTRY_COMPARE(window.board()->size(), board);  // a loaded machine may settle late
-  QCOMPARE(window.offscreenPict().size(), board);
+  QCOMPARE(window.canvas().offscreenPict().size(), board);
   QCOMPARE(window.frameGeometry().x(), (screenWidth - window.frameGeometry().width()) / 2);
 }
 
@@ -54,7 +54,7 @@ void ResizingTest::oneStepToTheBoardThatFits() {
   window.resize(QSize(1920, 1020) + chromeOf(window));
   QTest::qWait(settleMs);
   checkClosedInOnTheBoard(window, QSize(1459, 1018));
-  QCOMPARE(window.cardSize(), CardSize({80, 112}));
+  QCOMPARE(window.canvas().cardSize(), CardSize({80, 112}));
 }
 
 // The first zoom grows the board as far as the screen allows, the next
@@ -65,14 +65,12 @@ void ResizingTest::zoomTogglesBetweenTheLargestFitAndTheSmallest() {
   window.resize(QSize(919, 640) + chromeOf(window));
   QTest::qWait(settleMs);
   window.showMaximized();
-  QTRY_VERIFY(window.maximizedState);
   QTRY_VERIFY(!window.isMaximized());
   QTRY_COMPARE(window.board()->size(), QSize(1639, 1144));
   QTest::qWait(settleMs);
   checkClosedInOnTheBoard(window, QSize(1639, 1144));
 
   window.showMaximized();
-  QTRY_VERIFY(!window.maximizedState);
   QTRY_VERIFY(!window.isMaximized());
   QTRY_COMPARE(window.board()->size(), QSize(739, 514));
   QTest::qWait(settleMs);
@@ -86,7 +84,7 @@ void ResizingTest::marginsOfAWindowKeptLargerAreBlack() {
   Wmain& window = *table.window;
   window.showFullScreen();
   QTest::qWait(settleMs);
-  QCOMPARE(window.cardSize(), CardSize({90, 126}));
+  QCOMPARE(window.canvas().cardSize(), CardSize({90, 126}));
   const QImage shown = window.grab().toImage();
   const QSize spare = window.board()->size() - QSize(1639, 1144);
   QVERIFY(spare.width() > 0);

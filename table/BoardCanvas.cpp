@@ -1,0 +1,79 @@
+#include "table/BoardCanvas.h"
+
+#include "table/BoardPainter.h"
+#include "table/BoardView.h"
+
+namespace velmoran {
+
+namespace {
+
+constexpr QImage::Format boardFormat = QImage::Format_ARGB32_Premultiplied;
+
+}  // namespace
+
+BoardCanvas::BoardCanvas(const MainRoutines& game) : game_(game) {}
+
+void BoardCanvas::setView(BoardView* view) {
+  view_ = view;
+  view_->setSurface(&surface_);
+}
+
+void BoardCanvas::setCardSize(CardSize cards) {
+  pictures_.setCardSize(cards);
+  surface_ = QImage();
+  offscreenPict_ = QImage(cards.boardWidth(), cards.boardHeight(), boardFormat);
+  offscreenPict_.fill(Qt::black);
+  surface_ = offscreenPict_;
+  target_ = DrawTarget::Offscreen;
+}
+
+void BoardCanvas::drawOn(QImage& picture, int drawCode, int x, int y) {
+  QPainter painter(&picture);
+  BoardPainter(painter, pictures_, game_).placeCard(drawCode, x, y);
+}
+
+// Drawing on the window lasts until the board is shown again. Drawing into
+// the board picture shows on the window too at its next repaint, as the
+// window shows the board picture wherever no animation has drawn over it.
+void BoardCanvas::placeCard(int drawCode, int x, int y) {
+  const CardSize cards = cardSize();
+  const QRect place(BoardPainter::placeOrigin(cards, x, y), QSize(cards.width, cards.height));
+  if (target_ == DrawTarget::Window) {
+    drawOn(surface_, drawCode, x, y);
+    // An animation pauses after its draws: each must be seen before that.
+    if (view_) view_->repaintBoard(place);
+    return;
+  }
+  const bool showingBoard = surface_.constBits() == offscreenPict_.constBits();
+  if (showingBoard) surface_ = QImage();  // draw the shared picture once, in place
+  drawOn(offscreenPict_, drawCode, x, y);
+  if (showingBoard)
+    surface_ = offscreenPict_;
+  else
+    drawOn(surface_, drawCode, x, y);
+  // Shown at the next turn of the event loop, such as the wait for a sound:
+  // a card put back after a refused drop is seen in its place at once.
+  if (view_) view_->updateBoard(place);
+}
+
+void BoardCanvas::updateNow() {
+  if (view_) view_->repaint();
+}
+
+void BoardCanvas::rebuildOffscreen() {
+  if (held_) return;
+  target_ = DrawTarget::Offscreen;
+  surface_ = QImage();  // so the board picture is drawn in place, not copied first
+  {
+    QPainter painter(&offscreenPict_);
+    BoardPainter(painter, pictures_, game_).drawBoard();
+  }
+  showBoard();
+}
+
+void BoardCanvas::showBoard() {
+  surface_ = offscreenPict_;
+  updateNow();
+}
+
+}  // namespace velmoran

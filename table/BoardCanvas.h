@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QImage>
+
+#include "engine/MainRoutines.h"
+#include "table/BoardPictures.h"
+
+namespace velmoran {
+
+class BoardView;
+
+// Where the board is drawn: the board picture, the window surface a view
+// shows, which of the two drawing goes to, and the pictures of the current
+// card size. It needs no window: with no view attached it only draws, as
+// for the help diagrams.
+class BoardCanvas {
+ public:
+  explicit BoardCanvas(const MainRoutines& game);
+
+  // The view that shows the window surface; it is repainted where drawing
+  // lands on the window.
+  void setView(BoardView* view);
+
+  // A new card size starts from a blank board picture, drawn by the
+  // rebuild that follows.
+  void setCardSize(CardSize cards);
+  CardSize cardSize() const { return pictures_.cardSize(); }
+  BoardPictures& pictures() { return pictures_; }
+  // False while a new size is shown with another size's pictures stretched.
+  bool picturesDrawn() const { return pictures_.drawnForSize(); }
+
+  const QImage& offscreenPict() const { return offscreenPict_; }
+  const QImage& windowSurface() const { return surface_; }
+
+  // One place, drawn into the current target (see BoardPainter).
+  void placeCard(int drawCode, int x, int y);
+  void setDrawTarget(DrawTarget target) { target_ = target; }
+  // What was drawn on the window surface reaches the screen now.
+  void updateNow();
+  // The whole board drawn anew into the board picture, and shown.
+  void rebuildOffscreen();
+  // The window shows the board picture as it is now.
+  void showBoard();
+
+  // While a card is carried the board picture keeps its place empty:
+  // nothing redraws the board until the card is let go.
+  void holdBoard(bool held) { held_ = held; }
+
+ private:
+  void drawOn(QImage& picture, int drawCode, int x, int y);
+
+  const MainRoutines& game_;
+  BoardPictures pictures_;
+  BoardView* view_ = nullptr;
+  QImage offscreenPict_;
+  QImage surface_;  // what the window shows
+  DrawTarget target_ = DrawTarget::Offscreen;
+  bool held_ = false;
+};
+
+}  // namespace velmoran
