@@ -1,10 +1,26 @@
 #include "shell/Application.h"
 
 #include <QApplication>
+#include <QDBusConnection>
+#include <QThreadPool>
 
 #include "shell/App.h"
+#include "shell/assets/Assets.h"
 
 namespace velmoran {
+
+namespace {
+
+// Work that the first window waits for, begun on other threads while the
+// main window is built: the typefaces of the card pictures, and the session
+// bus, which the menu bar asks whether the desktop shows menus itself
+// (connecting, or finding there is no bus, takes a good many milliseconds).
+void startWarmingUp() {
+  assets::startPreparingPictures();
+  QThreadPool::globalInstance()->start([] { QDBusConnection::sessionBus(); });
+}
+
+}  // namespace
 
 int runApplication(int argc, char* argv[]) {
   QApplication application(argc, argv);
@@ -12,6 +28,7 @@ int runApplication(int argc, char* argv[]) {
   // The program ends through Quit or the main window's close box, which
   // save first; never merely because the last window went away.
   QApplication::setQuitOnLastWindowClosed(false);
+  startWarmingUp();
   App app;
   if (!app.open()) return 0;
   return QApplication::exec();
