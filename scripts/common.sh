@@ -3,7 +3,7 @@ set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev
-          libgl-dev libgtest-dev libfontconfig-dev fonts-dejavu-core)
+          libgl-dev libgtest-dev fonts-dejavu-core)
 
 install_missing() {
   local missing=()

@@ -3,8 +3,6 @@
 #include <QApplication>
 #include <QDBusConnection>
 #include <QThreadPool>
-#include <fontconfig/fontconfig.h>
-#include <future>
 
 #include "shell/App.h"
 #include "shell/assets/Assets.h"
@@ -25,10 +23,6 @@ void startWarmingUp() {
 }  // namespace
 
 int runApplication(int argc, char* argv[]) {
-  // Qt reads the system's font configuration when the first window is
-  // built, and that takes a good part of the start; it needs no Qt, so it
-  // is read here, beside Qt's own start, and found ready then.
-  const auto fontConfiguration = std::async(std::launch::async, FcInit);
   QApplication application(argc, argv);
   QApplication::setApplicationName("Velmoran");
   // The program ends through Quit or the main window's close box, which
