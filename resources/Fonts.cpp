@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QStringList>
+#include <QThreadPool>
 #include <array>
 
 namespace velmoran::art {
@@ -46,6 +47,10 @@ QFont font(Face face, qreal pixelSize) {
   f.setHintingPreference(QFont::PreferNoHinting);
   f.setStyleStrategy(QFont::PreferAntialias);
   return f;
+}
+
+void startLoadingFonts() {
+  QThreadPool::globalInstance()->start([] { loadedFamilies(); });
 }
 
 }  // namespace velmoran::art

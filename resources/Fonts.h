@@ -13,4 +13,9 @@ enum class Face { Sans, SansBold, Serif, SerifBold };
 // read, Qt's default font stands in so that drawing still works.
 QFont font(Face face, qreal pixelSize);
 
+// Starts reading the font files on a pooled thread and returns at once, so
+// that they are ready by the time the first picture is drawn. font() waits
+// for a reading already under way.
+void startLoadingFonts();
+
 }  // namespace velmoran::art

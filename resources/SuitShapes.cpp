@@ -82,18 +82,32 @@ const std::array<Pattern, 4> patterns{{
     {"...#...", "..###..", ".#####.", "#######", "#######", ".#.#.#.", "..###.."},  // spades
 }};
 
-QPainterPath pixelSign(Suit s, const QRectF& rect, bool flipped) {
+// The pattern of a suit as one outline with its top-left corner at 0, 0.
+QPainterPath patternOutline(Suit s, bool flipped) {
   const Pattern& rows = patterns[static_cast<size_t>(s) & 3];
-  const qreal left = std::round(rect.center().x() - patternSize / 2);
-  const qreal top = std::round(rect.center().y() - patternSize / 2);
   QPainterPath path;
   for (size_t r = 0; r < rows.size(); ++r) {
     const char* row = rows[flipped ? rows.size() - 1 - r : r];
     for (int c = 0; row[c] != '\0'; ++c) {
-      if (row[c] == '#') path.addRect(left + c, top + static_cast<qreal>(r), 1, 1);
+      if (row[c] == '#') path.addRect(c, static_cast<qreal>(r), 1, 1);
     }
   }
   return path.simplified();
+}
+
+// Merging the pattern's squares into one outline is slow, and a small card
+// face holds a dozen signs: each outline is made once and moved into place.
+QPainterPath pixelSign(Suit s, const QRectF& rect, bool flipped) {
+  static const auto outlines = [] {
+    std::array<std::array<QPainterPath, 2>, 4> all;
+    for (size_t suit = 0; suit < all.size(); ++suit)
+      for (const bool flip : {false, true})
+        all[suit][flip ? 1 : 0] = patternOutline(static_cast<Suit>(suit), flip);
+    return all;
+  }();
+  const qreal left = std::round(rect.center().x() - patternSize / 2);
+  const qreal top = std::round(rect.center().y() - patternSize / 2);
+  return outlines[static_cast<size_t>(s) & 3][flipped ? 1 : 0].translated(left, top);
 }
 
 }  // namespace

@@ -1,14 +1,30 @@
 #include "shell/Application.h"
 
 #include <QApplication>
+#include <QDBusConnection>
+#include <QThreadPool>
 
 #include "shell/AlreadyRunning.h"
 #include "shell/App.h"
 #include "shell/PreferencesFolder.h"
 #include "shell/SingleInstance.h"
 #include "shell/TerminationSignals.h"
+#include "shell/assets/Assets.h"
 
 namespace velmoran {
+
+namespace {
+
+// Work that the first window waits for, begun on other threads while the
+// main window is built: the typefaces of the card pictures, and the session
+// bus, which the menu bar asks whether the desktop shows menus itself
+// (connecting, or finding there is no bus, takes a good many milliseconds).
+void startWarmingUp() {
+  assets::startPreparingPictures();
+  QThreadPool::globalInstance()->start([] { QDBusConnection::sessionBus(); });
+}
+
+}  // namespace
 
 int runApplication(int argc, char* argv[]) {
   QApplication application(argc, argv);
@@ -20,6 +36,7 @@ int runApplication(int argc, char* argv[]) {
   TerminationSignals termination;
   SingleInstance instance(preferencesFolder());
   if (!instance.acquire()) return tellAlreadyRunning(instance, termination);
+  startWarmingUp();
   App app;
   listenToOutsideRequests(app, termination, instance);
   if (!app.open()) return 0;

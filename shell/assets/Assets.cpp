@@ -4,6 +4,7 @@
 #include <string>
 
 #include "Artwork.h"
+#include "Fonts.h"
 
 namespace velmoran::assets {
 
@@ -99,6 +100,8 @@ const QImage& victoryBanner(int w) { return cachedMember(Family::Victory, w); }
 QImage drawFamilyMember(Family family, int w) {
   return isCardWidth(w) ? art::drawPicture(familyName(family, w)) : QImage();
 }
+
+void startPreparingPictures() { art::startLoadingFonts(); }
 
 int pictureNumber(std::string_view name) {
   const int index = indexOf(name);

@@ -29,6 +29,10 @@ const QImage& victoryBanner(int cardWidth);
 enum class Family { Deck, Backs, Logo, Books, Hand, Victory };
 QImage drawFamilyMember(Family family, int cardWidth);
 
+// Starts reading what every picture is drawn with (the typefaces) on
+// another thread, so that the first pictures asked for do not wait for it.
+void startPreparingPictures();
+
 // The resource number of a picture name, 0 when unknown.
 int pictureNumber(std::string_view name);
 

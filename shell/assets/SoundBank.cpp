@@ -1,12 +1,11 @@
 #include "SoundBank.h"
 
 #include <QElapsedTimer>
-#include <QSoundEffect>
-#include <QUrl>
 #include <array>
 
 #include "SoundCatalog.h"
 #include "SoundFiles.h"
+#include "SoundModule.h"
 
 namespace velmoran::assets {
 
@@ -18,16 +17,19 @@ const sounds::SoundEntry& entryOf(Sound sound) {
 
 }  // namespace
 
-// Playing is timed here, not asked of QSoundEffect: without an audio device
+// Playing is timed here, not asked of the back end: without an audio device
 // it reports a sound as playing for ever.
 struct SoundBank::Impl {
   struct Voice {
-    QSoundEffect* effect = nullptr;  // made at the first play, owned by the bank
+    std::unique_ptr<SoundOutput> output;  // made at the first load; may stay null
+    bool made = false;
+    bool preloaded = false;
     QElapsedTimer started;
     bool playing = false;
     bool looping = false;
   };
   std::array<Voice, sounds::catalog.size()> voices;
+  SoundModule module;
 };
 
 SoundBank::SoundBank() : d(std::make_unique<Impl>()) {}
@@ -39,46 +41,43 @@ SoundBank& SoundBank::instance() {
   return *bank;
 }
 
-namespace {
-
-QSoundEffect* loadedEffect(QObject* owner, QSoundEffect*& effect, Sound sound) {
-  if (!effect) {
-    effect = new QSoundEffect(owner);
-    effect->setSource(QUrl(QStringLiteral("qrc") + sounds::soundFile(entryOf(sound).name)));
+SoundOutput* SoundBank::loaded(Sound sound) {
+  auto& voice = d->voices[static_cast<size_t>(sound) % d->voices.size()];
+  if (!voice.made) {
+    voice.output = d->module.make(QStringLiteral("qrc") + sounds::soundFile(entryOf(sound).name));
+    voice.made = true;
   }
-  return effect;
+  return voice.output.get();
 }
-
-}  // namespace
 
 void SoundBank::preload(Sound sound) {
-  auto& voice = d->voices[static_cast<size_t>(sound) % d->voices.size()];
-  loadedEffect(this, voice.effect, sound);
+  d->voices[static_cast<size_t>(sound) % d->voices.size()].preloaded = true;
+  d->module.startLoading([this] {
+    QMetaObject::invokeMethod(this, &SoundBank::loadPreloaded, Qt::QueuedConnection);
+  });
 }
 
-void SoundBank::play(Sound sound) {
-  auto& voice = d->voices[static_cast<size_t>(sound) % d->voices.size()];
-  QSoundEffect* effect = loadedEffect(this, voice.effect, sound);
-  effect->setLoopCount(1);
-  effect->play();
-  voice.started.start();
-  voice.playing = true;
-  voice.looping = false;
+// The back end is loaded: the sounds preloaded meanwhile are read now.
+void SoundBank::loadPreloaded() {
+  for (size_t i = 0; i < d->voices.size(); ++i)
+    if (d->voices[i].preloaded) loaded(static_cast<Sound>(i));
 }
 
-void SoundBank::playLooping(Sound sound) {
+void SoundBank::play(Sound sound) { start(sound, false); }
+
+void SoundBank::playLooping(Sound sound) { start(sound, true); }
+
+void SoundBank::start(Sound sound, bool looping) {
+  if (SoundOutput* output = loaded(sound)) output->play(looping);
   auto& voice = d->voices[static_cast<size_t>(sound) % d->voices.size()];
-  QSoundEffect* effect = loadedEffect(this, voice.effect, sound);
-  effect->setLoopCount(QSoundEffect::Infinite);
-  effect->play();
   voice.started.start();
   voice.playing = true;
-  voice.looping = true;
+  voice.looping = looping;
 }
 
 void SoundBank::stop(Sound sound) {
   auto& voice = d->voices[static_cast<size_t>(sound) % d->voices.size()];
-  if (voice.effect) voice.effect->stop();
+  if (voice.output) voice.output->stop();
   voice.playing = false;
   voice.looping = false;
 }

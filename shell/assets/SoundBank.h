@@ -8,6 +8,8 @@
 
 namespace velmoran::assets {
 
+class SoundOutput;
+
 // Plays the game's eleven sounds. "Playing" means started, not stopped, and
 // not yet past the sound's known length, so it also ends without an audio
 // device. Looping sounds play until stopped.
@@ -17,6 +19,8 @@ class SoundBank : public QObject {
   static SoundBank& instance();
 
   // Loads the sound so its first play starts at once; nothing is heard.
+  // The audio back end is loaded on another thread meanwhile, so this
+  // returns at once; a play that comes first waits for the loading.
   void preload(Sound sound);
   void play(Sound sound);
   void playLooping(Sound sound);
@@ -28,6 +32,9 @@ class SoundBank : public QObject {
  private:
   SoundBank();
   ~SoundBank() override;
+  SoundOutput* loaded(Sound sound);  // null when there is no back end
+  void loadPreloaded();
+  void start(Sound sound, bool looping);
   struct Impl;
   std::unique_ptr<Impl> d;
 };

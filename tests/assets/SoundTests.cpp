@@ -6,6 +6,7 @@
 #include "SoundBank.h"
 #include "SoundCatalog.h"
 #include "SoundFiles.h"
+#include "SoundModule.h"
 
 using namespace velmoran;
 using namespace velmoran::assets;
@@ -92,6 +93,26 @@ class SoundTests : public QObject {
     QVERIFY(ms(Sound::SNDflick) >= 50 && ms(Sound::SNDflick) <= 110);
     QVERIFY(ms(Sound::SNDshuffle) >= 1500 && ms(Sound::SNDshuffle) <= 2100);
     QVERIFY(ms(Sound::SNDfanfare) >= 2200 && ms(Sound::SNDfanfare) <= 2800);
+  }
+
+  // The back end is a module of its own: when it cannot be found the game
+  // would only fall silent, so its loading is checked here.
+  void theAudioBackEndLoadsAndReadsEverySound() {
+    SoundModule module;
+    for (const auto& entry : sounds::catalog) {
+      QVERIFY2(module.make(QStringLiteral("qrc") + sounds::soundFile(entry.name)) != nullptr,
+               entry.name.data());
+    }
+  }
+
+  // Preloading at start-up leaves the loading to another thread; a play
+  // straight after it waits for the loading, plays and keeps its length.
+  void aPlayStraightAfterPreloadingPlays() {
+    SoundBank& bank = SoundBank::instance();
+    for (int i = 0; i < soundCount; ++i) bank.preload(static_cast<Sound>(i));
+    bank.play(Sound::SNDslap);
+    QVERIFY(bank.isPlaying(Sound::SNDslap));
+    QTRY_VERIFY_WITH_TIMEOUT(!bank.isPlaying(Sound::SNDslap), 1000);
   }
 
   void aSoundPlaysForItsLengthThenEnds() {
