@@ -11,7 +11,6 @@
 #include "engine/MainRoutines.h"
 #include "engine/NullTable.h"
 #include "table/BoardCanvas.h"
-#include "table/BoardPainter.h"
 #include "table/BoardPictures.h"
 
 namespace velmoran {
