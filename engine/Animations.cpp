@@ -8,13 +8,8 @@ namespace velmoran {
 
 namespace {
 
-constexpr int gridAreaColumns = 12;
-constexpr int gridAreaPlaces = gridAreaColumns * 9;  // 108
+constexpr int gridAreaPlaces = gridAreaColumns * gridAreaRows;  // 108
 constexpr std::chrono::microseconds flashPause{80000};
-
-struct Place {
-  int x, y;
-};
 
 // Place v of the fanfare's list: x + 13 (y - 1).
 Place placeOf(int v) { return {(v - 1) % 13 + 1, (v - 1) / 13 + 1}; }
@@ -22,7 +17,7 @@ Place placeOf(int v) { return {(v - 1) % 13 + 1, (v - 1) / 13 + 1}; }
 std::array<int, gridAreaPlaces + 1> gridAreaList() {
   std::array<int, gridAreaPlaces + 1> list{};
   int i = 0;
-  for (int y = 1; y <= 9; ++y) {
+  for (int y = 1; y <= gridAreaRows; ++y) {
     for (int x = 1; x <= gridAreaColumns; ++x) list[++i] = x + 13 * (y - 1);
   }
   return list;

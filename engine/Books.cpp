@@ -5,10 +5,6 @@ namespace velmoran {
 
 namespace {
 
-struct Place {
-  int x, y;
-};
-
 // The square's places in the order they are turned over and cleared.
 std::array<Place, 4> squarePlaces(int x, int y) {
   return {{{x, y}, {x + 1, y}, {x, y + 1}, {x + 1, y + 1}}};

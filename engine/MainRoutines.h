@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "BoardGeometry.h"
 #include "Codes.h"
 #include "GameCommands.h"
 #include "RandomSource.h"

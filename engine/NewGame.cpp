@@ -4,14 +4,6 @@
 
 namespace velmoran {
 
-namespace {
-
-struct Place {
-  int x, y;
-};
-
-}  // namespace
-
 void MainRoutines::newGame() {
   gDeckPtr = 1;
   gNumBooks = 0;

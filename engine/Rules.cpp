@@ -42,7 +42,7 @@ bool MainRoutines::legalMove(int card, int x, int y) const {
 bool MainRoutines::isOrphan(int x, int y) const {
   // The gap column, the hand and the books never hold orphans; neither does
   // anything off the grid area.
-  if (x < 1 || x > 12 || y < 1 || y >= boardRows) return false;
+  if (x < 1 || x > gridAreaColumns || y < 1 || y >= boardRows) return false;
   const int card = gPlayingGrid[x][y];
   if (card == emptyCode || rank(card) == kingRank) return false;
   return neighbour(x, y, 0, -1) == emptyCode && neighbour(x, y, 0, 1) == emptyCode &&
@@ -52,7 +52,7 @@ bool MainRoutines::isOrphan(int x, int y) const {
 void MainRoutines::checkForOrphans() {
   gFlashOrphans = true;
   gNoOrphans = true;
-  for (int x = 1; x <= 12; ++x) {
+  for (int x = 1; x <= gridAreaColumns; ++x) {
     for (int y = 1; y < boardRows; ++y) {
       if (isOrphan(x, y)) gNoOrphans = false;
     }

@@ -9,7 +9,7 @@ struct GridBounds {
   int minX, maxX, minY, maxY;
 };
 
-// The playable part of the 12 x 9 grid for each grid-size code 1..4.
+// The playable part of the 12 x 9 grid area for each grid-size code 1..4.
 constexpr std::array<GridBounds, 4> gridBounds{{
     {1, 12, 1, 9},  // 12 x 9
     {2, 11, 1, 9},  // 10 x 9
@@ -22,15 +22,9 @@ constexpr std::array<GridBounds, 4> gridBounds{{
 MainRoutines::MainRoutines(TableInterface& table, RandomSource& random)
     : table_(&table), random_(&random) {}
 
-// A pixel belongs to the place whose card starts one pixel later, so the
-// gap line left of (or above) a place belongs to that place.
-int MainRoutines::whereInGridX(int px) const {
-  return static_cast<int>(px / static_cast<double>(cardwidth + 1) + 1);
-}
+int MainRoutines::whereInGridX(int px) const { return placeAt(px, cardwidth); }
 
-int MainRoutines::whereInGridY(int py) const {
-  return static_cast<int>(py / static_cast<double>(cardheight + 1) + 1);
-}
+int MainRoutines::whereInGridY(int py) const { return placeAt(py, cardheight); }
 
 bool MainRoutines::inActiveGrid(int x, int y) const {
   return x >= gridMinX && x <= gridMaxX && y >= gridMinY && y <= gridMaxY;
@@ -52,8 +46,8 @@ std::string MainRoutines::title() const {
 void MainRoutines::setAllDefaults() {
   static_cast<Settings&>(*this) = factorySettings();
   setActiveGrid();
-  cardwidth = 40;
-  cardheight = 56;
+  cardwidth = smallestCardWidth;
+  cardheight = cardHeightFor(smallestCardWidth);
   gNumBooks = 0;
   gNoOrphans = true;
   gDeckPtr = 0;

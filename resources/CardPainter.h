@@ -3,15 +3,13 @@
 #include <QImage>
 #include <QPainter>
 
+#include "BoardGeometry.h"
 #include "SuitShapes.h"
 
 // The game's playing cards, drawn with vector paths at whatever size they
 // are asked for. The board, the help diagrams and the dialogs all use these
 // functions, so every picture of a card looks the same.
 namespace velmoran::art {
-
-// Card height for a card width: 7/5 of it (56 for 40, 126 for 90).
-constexpr int cardHeightFor(int cardWidth) { return cardWidth * 7 / 5; }
 
 // Paints one card face filling rect. card is suit x 13 + rank (1..52), rank
 // 1 ace to 13 king, suit as in Suit. Outside the rounded corners nothing is

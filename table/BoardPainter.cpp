@@ -16,7 +16,7 @@ BoardPainter::BoardPainter(QPainter& painter, BoardPictures& pictures, const Mai
     : painter_(painter), pictures_(pictures), game_(game), size_(pictures.cardSize()) {}
 
 QPoint BoardPainter::placeOrigin(CardSize size, int x, int y) {
-  return {x * (size.width + 1) - size.width, y * (size.height + 1) - size.height};
+  return {size.placeLeft(x), size.placeTop(y)};
 }
 
 void BoardPainter::placeCard(int drawCode, int x, int y) {
@@ -51,14 +51,15 @@ void BoardPainter::placeCardBack(QPoint origin) {
 // The inactive border of the smaller grids is one column or row wide on
 // each side, so these four tests find all of it.
 bool BoardPainter::outsideActiveGrid(int x, int y) const {
-  return (y == 1 && game_.gridMinY != 1) || (y == 9 && game_.gridMaxY != 9 && x <= 12) ||
-         (x == 1 && game_.gridMinX != 1) || (x == 12 && game_.gridMaxX != 12);
+  return (y == 1 && game_.gridMinY != 1) || (y == gridAreaRows && game_.gridMaxY != gridAreaRows && x <= gridAreaColumns) ||
+         (x == 1 && game_.gridMinX != 1) ||
+         (x == gridAreaColumns && game_.gridMaxX != gridAreaColumns);
 }
 
 void BoardPainter::placeEmpty(QPoint origin, int x, int y) {
   // Right of the grid only the hand and the books are places; the rest
   // shows the tapestry.
-  if (x > 12 && y != handRow && y < firstBooksRow) return;
+  if (x > gridAreaColumns && y != handRow && y < firstBooksRow) return;
   const QRect place(origin, QSize(size_.width, size_.height));
   if (outsideActiveGrid(x, y)) {
     painter_.fillRect(place, inactiveFill);

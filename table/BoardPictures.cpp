@@ -42,18 +42,18 @@ QPoint BoardPictures::logoPosition() const {
 
 QPoint BoardPictures::booksPosition() const {
   return {size_.boardWidth() - size_.width - booksPict().width(),
-          6 * (size_.height + 1) - booksPict().height()};
+          size_.placeTop(firstBooksRow) - 1 - booksPict().height()};
 }
 
 QPoint BoardPictures::handPosition() const {
   return {size_.boardWidth() - size_.width - handPict().width(),
-          4 * (size_.height + 1) - handPict().height()};
+          size_.placeTop(handRow) - 1 - handPict().height()};
 }
 
 // Centred on the 12 x 9 grid, whatever part of it is in play.
 QPoint BoardPictures::victoryPosition() const {
-  return {static_cast<int>(12 * (size_.width + 1) / 2.0 - victoryPict().width() / 2.0),
-          static_cast<int>(9 * (size_.height + 1) / 2.0 - victoryPict().height() / 2.0)};
+  return {static_cast<int>(gridAreaColumns * (size_.width + 1) / 2.0 - victoryPict().width() / 2.0),
+          static_cast<int>(gridAreaRows * (size_.height + 1) / 2.0 - victoryPict().height() / 2.0)};
 }
 
 QRect BoardPictures::cardCell(int card) const {

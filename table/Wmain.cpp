@@ -17,8 +17,8 @@ namespace velmoran {
 
 namespace {
 
-const CardSize smallestCards{smallestCardWidth, cardHeightFor(smallestCardWidth)};
-const CardSize largestCards{largestCardWidth, cardHeightFor(largestCardWidth)};
+constexpr CardSize smallestCards = CardSize::ofWidth(smallestCardWidth);
+constexpr CardSize largestCards = CardSize::ofWidth(largestCardWidth);
 // A live resize counts as ended once the size has stayed put this long.
 constexpr std::chrono::milliseconds resizeSettles{250};
 

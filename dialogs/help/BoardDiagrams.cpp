@@ -11,7 +11,6 @@
 #include "engine/MainRoutines.h"
 #include "engine/NullTable.h"
 #include "table/BoardCanvas.h"
-#include "table/BoardPainter.h"
 #include "table/BoardPictures.h"
 
 namespace velmoran {
@@ -33,7 +32,7 @@ class SampleBoard {
     routines_.gDimUnplayables = false;
     routines_.gDeckPtr = 21;
     routines_.gGameCounts = true;
-    canvas_.setCardSize({smallestCardWidth, cardHeightFor(smallestCardWidth)});
+    canvas_.setCardSize(CardSize::ofWidth(smallestCardWidth));
   }
 
   MainRoutines& routines() { return routines_; }
@@ -67,8 +66,9 @@ class SampleBoard {
  private:
   QRect pixels(QRect places) const {
     const CardSize cards = canvas_.cardSize();
-    return {BoardPainter::placeOrigin(cards, places.left(), places.top()),
-            QSize(places.width() * (cards.width + 1) - 1, places.height() * (cards.height + 1) - 1)};
+    return {QPoint(cards.placeLeft(places.left()), cards.placeTop(places.top())),
+            QPoint(cards.placeLeft(places.right()) + cards.width - 1,
+                   cards.placeTop(places.bottom()) + cards.height - 1)};
   }
 
   NullTable silent_;
@@ -283,7 +283,7 @@ QImage conflictDiagram() {
 
 std::function<QImage(int)> sampleCardBack() {
   auto pictures = std::make_shared<BoardPictures>();
-  pictures->setCardSize({smallestCardWidth, cardHeightFor(smallestCardWidth)});
+  pictures->setCardSize(CardSize::ofWidth(smallestCardWidth));
   return [pictures](int n) { return pictures->fetchCardback(n); };
 }
 

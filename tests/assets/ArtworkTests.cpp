@@ -8,6 +8,8 @@
 #include "Panels.h"
 
 using namespace velmoran::art;
+using velmoran::CardSize;
+using velmoran::cardHeightFor;
 
 namespace {
 
@@ -148,9 +150,10 @@ class ArtworkTests : public QObject {
   // label stay inside the panel beside the grid and never overlap.
   void labelsFitTheirPlacesOnTheBoard() {
     for (int w = 40; w <= 90; w += 5) {
-      const int h = cardHeightFor(w);
-      const int gridWidth = 18 * w + 19;
-      const int panelLeft = 12 * w + 13;
+      const CardSize cards = CardSize::ofWidth(w);
+      const int h = cards.height;
+      const int gridWidth = cards.boardWidth();
+      const int panelLeft = cards.tapestryLeft();
       const QImage logo = drawLogoLabel(4 * w), books = drawBooksLabel(4 * w),
                    hand = drawHandLabel(4 * w);
       const QRect logoAt(static_cast<int>(gridWidth - w / 2.0 - logo.width()), h / 5, logo.width(),

@@ -17,7 +17,7 @@ namespace {
 constexpr int widths[] = {40, 45, 50, 55, 60, 65, 70, 75, 80, 85, 90};
 
 QImage cell(const QImage& sheet, int column, int row, int w) {
-  const int h = art::cardHeightFor(w);
+  const int h = cardHeightFor(w);
   return sheet.copy(column * w, row * h, w, h).convertToFormat(QImage::Format_ARGB32);
 }
 
@@ -44,7 +44,7 @@ class PictureTests : public QObject {
  private slots:
   void everyFamilyMemberHasItsSize() {
     for (int w : widths) {
-      const int h = art::cardHeightFor(w);
+      const int h = cardHeightFor(w);
       QCOMPARE(h * 5, w * 7);
       QCOMPARE(deckSheet(w).size(), QSize(13 * w, 4 * h));
       QCOMPARE(backsSheet(w).size(), QSize(8 * w, 4 * h));
@@ -68,7 +68,7 @@ class PictureTests : public QObject {
   // and only the rounded corners are left transparent.
   void cardsFillTheirCells() {
     for (int w : {40, 65, 90}) {
-      const int h = art::cardHeightFor(w);
+      const int h = cardHeightFor(w);
       for (const QImage* sheet : {&deckSheet(w), &backsSheet(w)}) {
         const int columns = sheet->width() / w;
         for (int row = 0; row < 4; ++row) {
@@ -130,7 +130,7 @@ class PictureTests : public QObject {
   // drawn the same every time.
   void backsSitInTheCellsOfTheirNames() {
     const int w = 50;
-    const int h = art::cardHeightFor(w);
+    const int h = cardHeightFor(w);
     for (int n : {1, 2, 3, 13, 19, 26, 32}) {
       QImage alone(w, h, QImage::Format_ARGB32_Premultiplied);
       alone.fill(Qt::transparent);

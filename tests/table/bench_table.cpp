@@ -28,8 +28,6 @@ class TableBenchmark : public QObject {
 
 namespace {
 
-CardSize cardsOfWidth(int width) { return {width, cardHeightFor(width)}; }
-
 void addWidths() {
   QTest::addColumn<int>("cardWidth");
   QTest::newRow("w = 40") << 40;
@@ -54,7 +52,7 @@ void TableBenchmark::rebuildOffscreen_data() {
 void TableBenchmark::rebuildOffscreen() {
   QFETCH(int, cardWidth);
   Table table({15, 28, 41, 3});
-  const CardSize cards{cardWidth, cardHeightFor(cardWidth)};
+  const CardSize cards = CardSize::ofWidth(cardWidth);
   table.window->resize(table.window->size() - table.board()->size() +
                        QSize(cards.boardWidth(), cards.boardHeight()));
   QTRY_COMPARE(table.cards(), cards);
@@ -85,7 +83,7 @@ void TableBenchmark::sizePicturesOnTheUiThread_data() { addWidths(); }
 void TableBenchmark::sizePicturesOnTheUiThread() {
   QFETCH(int, cardWidth);
   const QImage tapestry(550, 1200, QImage::Format_ARGB32_Premultiplied);
-  QBENCHMARK { drawSizePictures(cardsOfWidth(cardWidth), tapestry); }
+  QBENCHMARK { drawSizePictures(CardSize::ofWidth(cardWidth), tapestry); }
 }
 
 void TableBenchmark::standInOnTheUiThread_data() { addWidths(); }
@@ -97,19 +95,19 @@ void TableBenchmark::standInOnTheUiThread() {
   const int neighbour = cardWidth == largestCardWidth ? cardWidth - cardWidthStep
                                                       : cardWidth + cardWidthStep;
   const QImage tapestry(550, 1200, QImage::Format_ARGB32_Premultiplied);
-  const SizePictures drawn = drawSizePictures(cardsOfWidth(neighbour), tapestry);
-  QBENCHMARK { stretchedSizePictures(drawn, cardsOfWidth(cardWidth)); }
+  const SizePictures drawn = drawSizePictures(CardSize::ofWidth(neighbour), tapestry);
+  QBENCHMARK { stretchedSizePictures(drawn, CardSize::ofWidth(cardWidth)); }
 }
 
 // From asking for a size not drawn yet to its own pictures in use, drawn
 // on other threads; each size in turn, each one the cache has let go.
 void TableBenchmark::sizePicturesOffTheUiThread() {
   BoardPictures pictures;
-  pictures.setCardSize(cardsOfWidth(smallestCardWidth));
+  pictures.setCardSize(CardSize::ofWidth(smallestCardWidth));
   int width = smallestCardWidth;
   QBENCHMARK {
     width = width == largestCardWidth ? smallestCardWidth : width + cardWidthStep;
-    pictures.setCardSize(cardsOfWidth(width));
+    pictures.setCardSize(CardSize::ofWidth(width));
     waitUntilDrawn(pictures);
   }
 }
@@ -122,7 +120,7 @@ void TableBenchmark::resizeToASizeNotDrawnYet() {
   int width = smallestCardWidth;
   QBENCHMARK {
     width = width == largestCardWidth ? smallestCardWidth : width + cardWidthStep;
-    const CardSize cards = cardsOfWidth(width);
+    const CardSize cards = CardSize::ofWidth(width);
     table.window->resize(chrome + QSize(cards.boardWidth(), cards.boardHeight()));
     while (table.cards() != cards || !table.canvas().picturesDrawn())
       QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
@@ -132,7 +130,7 @@ void TableBenchmark::resizeToASizeNotDrawnYet() {
 void TableBenchmark::picturesHeldAfterVisitingAllSizes() {
   BoardPictures pictures;
   for (int width = smallestCardWidth; width <= largestCardWidth; width += cardWidthStep) {
-    pictures.setCardSize(cardsOfWidth(width));
+    pictures.setCardSize(CardSize::ofWidth(width));
     waitUntilDrawn(pictures);
   }
   QCOMPARE(pictures.cache().sizesHeld(), 1 + PictureCache::othersKept);

@@ -121,8 +121,7 @@ int main(int argc, char* argv[]) {
   game.delaySpeed = options.value("speed").toInt();
   table.setTitle(game.title());
 
-  const CardSize cards{options.value("width").toInt(),
-                       cardHeightFor(options.value("width").toInt())};
+  const CardSize cards = CardSize::ofWidth(options.value("width").toInt());
   window.show();
   window.resize(window.size() - window.board()->size() +
                 QSize(cards.boardWidth(), cards.boardHeight()));

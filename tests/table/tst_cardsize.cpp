@@ -46,7 +46,7 @@ void CardSizeTest::sizeForWindow() {
 void CardSizeTest::heightIsAlwaysSevenFifths() {
   for (int width = 40; width <= 90; width += 5) {
     QCOMPARE(cardHeightFor(width) * 5, width * 7);
-    const CardSize size{width, cardHeightFor(width)};
+    const CardSize size = CardSize::ofWidth(width);
     QCOMPARE(cardSizeForWindow(size.boardWidth(), size.boardHeight()), size);
   }
   QCOMPARE(CardSize({40, 56}).boardWidth(), 739);
@@ -87,7 +87,7 @@ void CardSizeTest::windowSnapsToTheBoard() {
 void CardSizeTest::gapLinesBelongToThePlaceAfterThem() {
   for (int width : {40, 45}) {
     testing::Table table;  // queen of the first suit in the hand, its king at (6, 5)
-    const CardSize cards{width, cardHeightFor(width)};
+    const CardSize cards = CardSize::ofWidth(width);
     const QSize chrome = table.window->size() - table.board()->size();
     table.window->resize(chrome + QSize(cards.boardWidth(), cards.boardHeight()));
     QTRY_COMPARE(table.cards(), cards);

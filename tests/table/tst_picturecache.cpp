@@ -11,8 +11,6 @@ using namespace velmoran;
 
 namespace {
 
-CardSize cardsOfWidth(int width) { return {width, cardHeightFor(width)}; }
-
 // The middle of a card, away from its rounded corners: opaque, so the
 // same on the board as in the sheet.
 QRect interior(CardSize cards, QPoint origin) {
@@ -50,10 +48,10 @@ class PictureCacheTest : public QObject {
 // at once; the size's own pictures replace it when they are drawn.
 void PictureCacheTest::newSizeIsStoodInForUntilDrawn() {
   BoardPictures pictures;
-  pictures.setCardSize(cardsOfWidth(40));
+  pictures.setCardSize(CardSize::ofWidth(40));
   QVERIFY(pictures.drawnForSize());
 
-  const CardSize cards = cardsOfWidth(60);
+  const CardSize cards = CardSize::ofWidth(60);
   pictures.setCardSize(cards);
   QVERIFY(!pictures.drawnForSize());
   QCOMPARE(pictures.deckpict().size(), QSize(13 * 60, 4 * 84));
@@ -71,37 +69,37 @@ void PictureCacheTest::newSizeIsStoodInForUntilDrawn() {
 void PictureCacheTest::onlyTheSizeInUseAndOneMoreAreKept() {
   BoardPictures pictures;
   for (int width = smallestCardWidth; width <= largestCardWidth; width += cardWidthStep) {
-    pictures.setCardSize(cardsOfWidth(width));
+    pictures.setCardSize(CardSize::ofWidth(width));
     QVERIFY(drawnInTime(pictures));
     QVERIFY(pictures.cache().sizesHeld() <= 1 + PictureCache::othersKept);
   }
   QCOMPARE(pictures.cache().sizesHeld(), 2);
   // The oldest went first: the nearest to the smallest size is now 85.
-  QCOMPARE(pictures.cache().nearest(cardsOfWidth(40))->size, cardsOfWidth(85));
+  QCOMPARE(pictures.cache().nearest(CardSize::ofWidth(40))->size, CardSize::ofWidth(85));
 }
 
 // A live resize passes through sizes whose drawing ends after the window
 // has settled on one already drawn: those arrivals do not push it out.
 void PictureCacheTest::sizeInUseOutlivesSizesDrawnAfterIt() {
   BoardPictures pictures;
-  pictures.setCardSize(cardsOfWidth(40));
-  pictures.setCardSize(cardsOfWidth(45));
+  pictures.setCardSize(CardSize::ofWidth(40));
+  pictures.setCardSize(CardSize::ofWidth(45));
   QVERIFY(drawnInTime(pictures));
 
   QSignalSpy ready(&pictures.cache(), &PictureCache::ready);
-  for (int width : {50, 55, 60, 65}) pictures.setCardSize(cardsOfWidth(width));
-  pictures.setCardSize(cardsOfWidth(45));
+  for (int width : {50, 55, 60, 65}) pictures.setCardSize(CardSize::ofWidth(width));
+  pictures.setCardSize(CardSize::ofWidth(45));
   QVERIFY(pictures.drawnForSize());
   QTRY_COMPARE_WITH_TIMEOUT(ready.count(), 4, 20000);
 
   QCOMPARE(pictures.cache().sizesHeld(), 2);
-  QCOMPARE(pictures.cache().nearest(cardsOfWidth(45))->size, cardsOfWidth(45));
-  QVERIFY(pictures.cache().find(cardsOfWidth(45)));
+  QCOMPARE(pictures.cache().nearest(CardSize::ofWidth(45))->size, CardSize::ofWidth(45));
+  QVERIFY(pictures.cache().find(CardSize::ofWidth(45)));
 }
 
 void PictureCacheTest::resizedBoardShowsTheNewSizesOwnCards() {
   testing::Table table({12, 0, 0, 0});
-  const CardSize cards = cardsOfWidth(60);
+  const CardSize cards = CardSize::ofWidth(60);
   const QSize chrome = table.window->size() - table.board()->size();
   table.window->resize(chrome + QSize(cards.boardWidth(), cards.boardHeight()));
   QTRY_COMPARE(table.cards(), cards);
