@@ -1,4 +1,4 @@
-#include "SheetScope.h"
+#include "dialogs/SheetScope.h"
 
 #include <utility>
 

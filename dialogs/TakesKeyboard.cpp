@@ -1,4 +1,4 @@
-#include "TakesKeyboard.h"
+#include "dialogs/TakesKeyboard.h"
 
 #include <QApplication>
 #include <QEvent>

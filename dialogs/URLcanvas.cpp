@@ -1,4 +1,4 @@
-#include "URLcanvas.h"
+#include "dialogs/URLcanvas.h"
 
 #include <QDesktopServices>
 #include <QMouseEvent>

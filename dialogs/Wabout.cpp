@@ -1,12 +1,12 @@
-#include "Wabout.h"
+#include "dialogs/Wabout.h"
 
 #include <QLabel>
 #include <QPushButton>
 
-#include "Backdrop.h"
-#include "DialogLook.h"
-#include "URLcanvas.h"
-#include "shell/assets/Assets.h"
+#include "dialogs/Backdrop.h"
+#include "dialogs/DialogLook.h"
+#include "dialogs/URLcanvas.h"
+#include "assets/Assets.h"
 
 namespace velmoran {
 

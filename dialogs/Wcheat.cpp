@@ -1,14 +1,14 @@
-#include "Wcheat.h"
+#include "dialogs/Wcheat.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
 
-#include "DialogLook.h"
-#include "SheetScope.h"
-#include "TakesKeyboard.h"
-#include "shell/assets/Assets.h"
+#include "dialogs/DialogLook.h"
+#include "dialogs/SheetScope.h"
+#include "dialogs/TakesKeyboard.h"
+#include "assets/Assets.h"
 
 namespace velmoran {
 

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "GameCommands.h"
+#include "engine/GameCommands.h"
 
 class QCheckBox;
 class QLabel;

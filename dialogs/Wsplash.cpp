@@ -1,11 +1,11 @@
-#include "Wsplash.h"
+#include "dialogs/Wsplash.h"
 
 #include <QCloseEvent>
 #include <QLabel>
 
-#include "Backdrop.h"
-#include "DialogLook.h"
-#include "shell/assets/Assets.h"
+#include "dialogs/Backdrop.h"
+#include "dialogs/DialogLook.h"
+#include "assets/Assets.h"
 
 namespace velmoran {
 

@@ -3,7 +3,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "MainRoutines.h"
+#include "engine/MainRoutines.h"
 
 class QLabel;
 

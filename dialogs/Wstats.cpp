@@ -1,4 +1,4 @@
-#include "Wstats.h"
+#include "dialogs/Wstats.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -7,10 +7,10 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "DialogLook.h"
-#include "SheetScope.h"
-#include "TakesKeyboard.h"
-#include "shell/assets/Assets.h"
+#include "dialogs/DialogLook.h"
+#include "dialogs/SheetScope.h"
+#include "dialogs/TakesKeyboard.h"
+#include "assets/Assets.h"
 
 namespace velmoran {
 

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "MainRoutines.h"
+#include "engine/MainRoutines.h"
 
 class QGroupBox;
 class QLabel;

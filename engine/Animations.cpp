@@ -1,8 +1,8 @@
 // The pause unit of every animation, the orphan flash and the victory fanfare.
 #include <vector>
 
-#include "MainRoutines.h"
-#include "RandomPick.h"
+#include "engine/MainRoutines.h"
+#include "engine/RandomPick.h"
 
 namespace velmoran {
 

@@ -8,7 +8,7 @@
 // grid area, column 13 the gap, 14..17 the hand and the books; column 18
 // holds no place. The line left of (or above) a place belongs to that place.
 
-#include "Codes.h"
+#include "engine/Codes.h"
 
 namespace velmoran {
 

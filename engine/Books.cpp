@@ -1,5 +1,5 @@
 // Finding and removing books: four cards of one rank in a square.
-#include "MainRoutines.h"
+#include "engine/MainRoutines.h"
 
 namespace velmoran {
 

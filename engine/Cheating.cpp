@@ -1,5 +1,5 @@
 // The cheat warning, shared by dealing, Undo and the press on the hand.
-#include "MainRoutines.h"
+#include "engine/MainRoutines.h"
 
 namespace velmoran {
 

@@ -1,5 +1,5 @@
 // The changes windows ask of the game, and how the game tells of a change.
-#include "MainRoutines.h"
+#include "engine/MainRoutines.h"
 
 namespace velmoran {
 

@@ -1,5 +1,5 @@
 // Dealing cards from the deck into the hand.
-#include "MainRoutines.h"
+#include "engine/MainRoutines.h"
 
 namespace velmoran {
 

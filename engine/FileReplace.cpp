@@ -1,5 +1,5 @@
 // Whole-file replacement through a temporary file of this write's own.
-#include "FileReplace.h"
+#include "engine/FileReplace.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,7 +1,7 @@
 // Closing a won game, giving one up, and counting games.
 #include <limits>
 
-#include "MainRoutines.h"
+#include "engine/MainRoutines.h"
 
 namespace velmoran {
 

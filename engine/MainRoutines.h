@@ -3,14 +3,14 @@
 #include <array>
 #include <string>
 
-#include "BoardGeometry.h"
-#include "Codes.h"
-#include "GameCommands.h"
-#include "RandomSource.h"
-#include "Settings.h"
-#include "StateListener.h"
-#include "Statistics.h"
-#include "TableInterface.h"
+#include "engine/BoardGeometry.h"
+#include "engine/Codes.h"
+#include "engine/GameCommands.h"
+#include "engine/RandomSource.h"
+#include "engine/Settings.h"
+#include "engine/StateListener.h"
+#include "engine/Statistics.h"
+#include "engine/TableInterface.h"
 
 namespace velmoran {
 

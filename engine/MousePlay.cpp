@@ -1,5 +1,5 @@
 // The rules side of picking up and dropping a card.
-#include "MainRoutines.h"
+#include "engine/MainRoutines.h"
 
 namespace velmoran {
 

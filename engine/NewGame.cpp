@@ -1,6 +1,6 @@
 // Starting a game: resetting it, shuffling the deck and laying out the kings.
-#include "MainRoutines.h"
-#include "RandomPick.h"
+#include "engine/MainRoutines.h"
+#include "engine/RandomPick.h"
 
 namespace velmoran {
 

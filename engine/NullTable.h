@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TableInterface.h"
+#include "engine/TableInterface.h"
 
 namespace velmoran {
 

@@ -1,12 +1,12 @@
 // The preferences file on disk: found in the configuration folder, read with
 // a size limit, and replaced only once a complete new copy has been written.
-#include "PrefsFile.h"
+#include "engine/PrefsFile.h"
 
 #include <fstream>
 #include <optional>
 #include <system_error>
 
-#include "FileReplace.h"
+#include "engine/FileReplace.h"
 
 namespace velmoran {
 

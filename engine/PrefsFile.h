@@ -29,7 +29,7 @@
 #include <string>
 #include <string_view>
 
-#include "MainRoutines.h"
+#include "engine/MainRoutines.h"
 
 namespace velmoran {
 

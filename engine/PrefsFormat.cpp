@@ -1,8 +1,8 @@
 // Writing the preferences file's text, line by line in the order of the file.
 #include <algorithm>
 
-#include "PrefsFile.h"
-#include "PrefsLayout.h"
+#include "engine/PrefsFile.h"
+#include "engine/PrefsLayout.h"
 
 namespace velmoran {
 

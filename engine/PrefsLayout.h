@@ -10,7 +10,7 @@
 #include <array>
 #include <cstddef>
 
-#include "MainRoutines.h"
+#include "engine/MainRoutines.h"
 
 namespace velmoran::prefsLayout {
 

@@ -1,12 +1,12 @@
 // Splitting the preferences text into lines, and the words a line may hold.
-#include "PrefsLines.h"
+#include "engine/PrefsLines.h"
 
 #include <algorithm>
 #include <cctype>
 #include <charconv>
 
-#include "PrefsFile.h"
-#include "PrefsLayout.h"
+#include "engine/PrefsFile.h"
+#include "engine/PrefsLayout.h"
 
 namespace velmoran {
 

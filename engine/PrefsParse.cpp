@@ -1,8 +1,8 @@
 // Applying a preferences file's text: everything is checked before it is used.
-#include "PrefsFile.h"
-#include "PrefsLayout.h"
-#include "PrefsLines.h"
-#include "PrefsSavedGame.h"
+#include "engine/PrefsFile.h"
+#include "engine/PrefsLayout.h"
+#include "engine/PrefsLines.h"
+#include "engine/PrefsSavedGame.h"
 
 namespace velmoran {
 

@@ -1,9 +1,9 @@
 // Reading, checking and restoring the game in progress from the preferences file.
-#include "PrefsSavedGame.h"
+#include "engine/PrefsSavedGame.h"
 
 #include <algorithm>
 
-#include "PrefsLayout.h"
+#include "engine/PrefsLayout.h"
 
 namespace velmoran::prefsReading {
 

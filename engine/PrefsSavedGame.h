@@ -7,8 +7,8 @@
 #include <optional>
 #include <vector>
 
-#include "MainRoutines.h"
-#include "PrefsLines.h"
+#include "engine/MainRoutines.h"
+#include "engine/PrefsLines.h"
 
 namespace velmoran::prefsReading {
 

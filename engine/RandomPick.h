@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "RandomSource.h"
+#include "engine/RandomSource.h"
 
 namespace velmoran {
 

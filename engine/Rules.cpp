@@ -1,5 +1,5 @@
 // Where a card may go, and which cards are orphans.
-#include "MainRoutines.h"
+#include "engine/MainRoutines.h"
 
 namespace velmoran {
 

@@ -8,7 +8,7 @@
 #include <array>
 #include <string_view>
 
-#include "CardBacks.h"
+#include "engine/CardBacks.h"
 
 namespace velmoran {
 

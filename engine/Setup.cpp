@@ -1,5 +1,5 @@
 // Board geometry, the factory settings and emptying the board.
-#include "MainRoutines.h"
+#include "engine/MainRoutines.h"
 
 namespace velmoran {
 

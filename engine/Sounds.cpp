@@ -1,6 +1,6 @@
 // Sounds play only while the sound setting is on; stopping and waiting for
 // a sound go to the table whatever the setting.
-#include "MainRoutines.h"
+#include "engine/MainRoutines.h"
 
 namespace velmoran {
 

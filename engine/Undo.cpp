@@ -1,7 +1,7 @@
 // The undo store: a snapshot of the board before every move.
 #include <algorithm>
 
-#include "MainRoutines.h"
+#include "engine/MainRoutines.h"
 
 namespace velmoran {
 

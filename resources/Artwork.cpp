@@ -1,11 +1,11 @@
-#include "Artwork.h"
+#include "resources/Artwork.h"
 
 #include <charconv>
 
-#include "BackPainter.h"
-#include "CardPainter.h"
-#include "Labels.h"
-#include "Panels.h"
+#include "resources/BackPainter.h"
+#include "resources/CardPainter.h"
+#include "resources/Labels.h"
+#include "resources/Panels.h"
 
 namespace velmoran::art {
 

@@ -5,7 +5,7 @@
 #include <complex>
 #include <numbers>
 
-#include "BackDesigns.h"
+#include "resources/BackDesigns.h"
 
 namespace velmoran::art::backs {
 

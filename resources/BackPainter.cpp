@@ -1,11 +1,11 @@
-#include "BackPainter.h"
+#include "resources/BackPainter.h"
 
 #include <array>
 #include <future>
 
-#include "BackDesigns.h"
-#include "CardBacks.h"
-#include "CardPainter.h"
+#include "resources/BackDesigns.h"
+#include "engine/CardBacks.h"
+#include "resources/CardPainter.h"
 
 namespace velmoran::art {
 

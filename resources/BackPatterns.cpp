@@ -3,7 +3,7 @@
 #include <QPainterPath>
 #include <cmath>
 
-#include "BackDesigns.h"
+#include "resources/BackDesigns.h"
 
 namespace velmoran::art::backs {
 

@@ -1,11 +1,11 @@
-#include "CardPainter.h"
+#include "resources/CardPainter.h"
 
 #include <QHash>
 #include <array>
 #include <cmath>
 
-#include "CourtFigure.h"
-#include "TextShapes.h"
+#include "resources/CourtFigure.h"
+#include "resources/TextShapes.h"
 
 namespace velmoran::art {
 

@@ -3,8 +3,8 @@
 #include <QImage>
 #include <QPainter>
 
-#include "BoardGeometry.h"
-#include "SuitShapes.h"
+#include "engine/BoardGeometry.h"
+#include "resources/SuitShapes.h"
 
 // The game's playing cards, drawn with vector paths at whatever size they
 // are asked for. The board, the help diagrams and the dialogs all use these

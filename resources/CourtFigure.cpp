@@ -1,4 +1,4 @@
-#include "CourtFigure.h"
+#include "resources/CourtFigure.h"
 
 #include <QPainterPath>
 #include <array>

@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "SuitShapes.h"
+#include "resources/SuitShapes.h"
 
 namespace velmoran::art {
 

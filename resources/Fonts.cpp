@@ -1,4 +1,4 @@
-#include "Fonts.h"
+#include "resources/Fonts.h"
 
 #include <QFontDatabase>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "Labels.h"
+#include "resources/Labels.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -6,7 +6,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "TextShapes.h"
+#include "resources/TextShapes.h"
 
 namespace velmoran::art {
 

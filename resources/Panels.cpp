@@ -1,4 +1,4 @@
-#include "Panels.h"
+#include "resources/Panels.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -6,9 +6,9 @@
 #include <cmath>
 #include <numbers>
 
-#include "CardPainter.h"
-#include "Labels.h"
-#include "TextShapes.h"
+#include "resources/CardPainter.h"
+#include "resources/Labels.h"
+#include "resources/TextShapes.h"
 
 namespace velmoran::art {
 

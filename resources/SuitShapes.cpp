@@ -1,4 +1,4 @@
-#include "SuitShapes.h"
+#include "resources/SuitShapes.h"
 
 #include <QTransform>
 #include <array>

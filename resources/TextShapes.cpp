@@ -1,4 +1,4 @@
-#include "TextShapes.h"
+#include "resources/TextShapes.h"
 
 #include <QTransform>
 #include <algorithm>

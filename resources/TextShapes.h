@@ -3,7 +3,7 @@
 #include <QPainterPath>
 #include <QString>
 
-#include "Fonts.h"
+#include "resources/Fonts.h"
 
 namespace velmoran::art {
 

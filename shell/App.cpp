@@ -22,7 +22,7 @@
 #include "shell/Menu.h"
 #include "shell/PreferencesFolder.h"
 #include "shell/QuitRequest.h"
-#include "shell/assets/SoundBank.h"
+#include "assets/SoundBank.h"
 #include "table/GameTable.h"
 #include "table/Wmain.h"
 

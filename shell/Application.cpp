@@ -9,7 +9,7 @@
 #include "shell/PreferencesFolder.h"
 #include "shell/SingleInstance.h"
 #include "shell/TerminationSignals.h"
-#include "shell/assets/Assets.h"
+#include "assets/Assets.h"
 
 namespace velmoran {
 

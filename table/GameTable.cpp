@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-#include "shell/assets/SoundBank.h"
+#include "assets/SoundBank.h"
 #include "table/BoardCanvas.h"
 #include "table/InputHold.h"
 #include "table/TableHost.h"

@@ -10,7 +10,7 @@
 #include <malloc.h>
 #endif
 
-#include "shell/assets/Assets.h"
+#include "assets/Assets.h"
 
 namespace velmoran {
 

@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <future>
 
-#include "shell/assets/Assets.h"
+#include "assets/Assets.h"
 
 namespace velmoran {
 

@@ -1,7 +1,7 @@
 #include "dialogs/help/HelpDiagrams.h"
 
 #include "dialogs/help/WindowDiagrams.h"
-#include "shell/assets/Assets.h"
+#include "assets/Assets.h"
 
 namespace velmoran {
 

@@ -13,7 +13,7 @@
 #include "dialogs/help/DiagramCanvas.h"
 #include "dialogs/help/HelpText.h"
 #include "engine/MainRoutines.h"
-#include "shell/assets/Assets.h"
+#include "assets/Assets.h"
 
 namespace velmoran {
 

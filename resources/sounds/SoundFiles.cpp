@@ -1,4 +1,4 @@
-#include "SoundFiles.h"
+#include "resources/sounds/SoundFiles.h"
 
 namespace velmoran::sounds {
 

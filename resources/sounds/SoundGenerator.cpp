@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <string>
 
-#include "SoundCatalog.h"
-#include "Synth.h"
-#include "WavFile.h"
+#include "resources/sounds/SoundCatalog.h"
+#include "resources/sounds/Synth.h"
+#include "resources/sounds/WavFile.h"
 
 int main(int argc, char** argv) {
   using namespace velmoran::sounds;

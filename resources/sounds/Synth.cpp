@@ -1,4 +1,4 @@
-#include "Synth.h"
+#include "resources/sounds/Synth.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "WavFile.h"
+#include "resources/sounds/WavFile.h"
 
 #include <algorithm>
 #include <cmath>

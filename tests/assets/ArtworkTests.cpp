@@ -2,10 +2,10 @@
 #include <QtTest>
 #include <vector>
 
-#include "Artwork.h"
-#include "CardPainter.h"
-#include "Labels.h"
-#include "Panels.h"
+#include "resources/Artwork.h"
+#include "resources/CardPainter.h"
+#include "resources/Labels.h"
+#include "resources/Panels.h"
 
 using namespace velmoran::art;
 using velmoran::CardSize;

@@ -2,7 +2,7 @@
 // them the first time it takes a size, while the player resizes it.
 #include <QtTest>
 
-#include "Artwork.h"
+#include "resources/Artwork.h"
 
 class AssetBenchmark : public QObject {
   Q_OBJECT

@@ -9,7 +9,7 @@
 #include <QPainter>
 #include <cstdio>
 
-#include "Assets.h"
+#include "assets/Assets.h"
 
 namespace {
 

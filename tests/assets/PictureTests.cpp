@@ -4,10 +4,10 @@
 #include <QtTest>
 #include <cmath>
 
-#include "Assets.h"
-#include "BackPainter.h"
-#include "CardBacks.h"
-#include "CardPainter.h"
+#include "assets/Assets.h"
+#include "resources/BackPainter.h"
+#include "engine/CardBacks.h"
+#include "resources/CardPainter.h"
 
 using namespace velmoran;
 using namespace velmoran::assets;

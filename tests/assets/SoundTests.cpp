@@ -3,10 +3,10 @@
 #include <QtTest>
 #include <cmath>
 
-#include "SoundBank.h"
-#include "SoundCatalog.h"
-#include "SoundFiles.h"
-#include "SoundModule.h"
+#include "assets/SoundBank.h"
+#include "resources/sounds/SoundCatalog.h"
+#include "resources/sounds/SoundFiles.h"
+#include "assets/SoundModule.h"
 
 using namespace velmoran;
 using namespace velmoran::assets;

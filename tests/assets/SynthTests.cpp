@@ -2,9 +2,9 @@
 #include <QtTest>
 #include <cmath>
 
-#include "SoundCatalog.h"
-#include "Synth.h"
-#include "WavFile.h"
+#include "resources/sounds/SoundCatalog.h"
+#include "resources/sounds/Synth.h"
+#include "resources/sounds/WavFile.h"
 
 using namespace velmoran::sounds;
 

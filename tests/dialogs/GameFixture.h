@@ -2,8 +2,8 @@
 
 #include <functional>
 
-#include "MainRoutines.h"
-#include "NullTable.h"
+#include "engine/MainRoutines.h"
+#include "engine/NullTable.h"
 
 namespace velmoran::testing {
 

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 
-#include "GameFixture.h"
+#include "tests/dialogs/GameFixture.h"
 #include "dialogs/Wabout.h"
 #include "dialogs/Wcheat.h"
 #include "dialogs/Wsplash.h"

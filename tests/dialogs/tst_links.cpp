@@ -1,10 +1,10 @@
 #include <QPointer>
 #include <QPushButton>
 
-#include "DialogDriving.h"
+#include "tests/dialogs/DialogDriving.h"
 #include "dialogs/URLcanvas.h"
 #include "dialogs/Wabout.h"
-#include "shell/assets/Assets.h"
+#include "assets/Assets.h"
 
 using namespace velmoran;
 using namespace velmoran::testing;

@@ -3,8 +3,8 @@
 #include <QPointer>
 #include <QPushButton>
 
-#include "DialogDriving.h"
-#include "GameFixture.h"
+#include "tests/dialogs/DialogDriving.h"
+#include "tests/dialogs/GameFixture.h"
 #include "dialogs/SheetScope.h"
 #include "dialogs/Wcheat.h"
 

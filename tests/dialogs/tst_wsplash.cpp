@@ -1,7 +1,7 @@
 #include <QPointer>
 
-#include "DialogDriving.h"
-#include "GameFixture.h"
+#include "tests/dialogs/DialogDriving.h"
+#include "tests/dialogs/GameFixture.h"
 #include "dialogs/Wsplash.h"
 
 using namespace velmoran;

@@ -4,8 +4,8 @@
 #include <QPushButton>
 #include <QSignalSpy>
 
-#include "DialogDriving.h"
-#include "GameFixture.h"
+#include "tests/dialogs/DialogDriving.h"
+#include "tests/dialogs/GameFixture.h"
 #include "dialogs/Wstats.h"
 
 using namespace velmoran;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "BoardGeometry.h"
+#include "engine/BoardGeometry.h"
 
 namespace velmoran {
 namespace {

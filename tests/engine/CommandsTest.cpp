@@ -1,7 +1,7 @@
 // The changes windows ask of the game, and what the game announces.
 #include <gtest/gtest.h>
 
-#include "EngineFixture.h"
+#include "tests/engine/EngineFixture.h"
 
 namespace velmoran::testing {
 namespace {

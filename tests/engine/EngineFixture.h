@@ -5,8 +5,8 @@
 #include <utility>
 #include <vector>
 
-#include "MainRoutines.h"
-#include "RecordingTable.h"
+#include "engine/MainRoutines.h"
+#include "tests/engine/RecordingTable.h"
 
 namespace velmoran::testing {
 

@@ -1,7 +1,7 @@
 #include <limits>
 #include <tuple>
 
-#include "EngineFixture.h"
+#include "tests/engine/EngineFixture.h"
 
 namespace velmoran::testing {
 namespace {

@@ -1,7 +1,7 @@
 #include <algorithm>
 #include <map>
 
-#include "EngineFixture.h"
+#include "tests/engine/EngineFixture.h"
 
 namespace velmoran::testing {
 namespace {

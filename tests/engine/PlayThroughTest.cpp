@@ -1,9 +1,9 @@
 #include <algorithm>
 #include <optional>
 
-#include "EngineFixture.h"
-#include "NullTable.h"
-#include "PrefsFile.h"
+#include "tests/engine/EngineFixture.h"
+#include "engine/NullTable.h"
+#include "engine/PrefsFile.h"
 
 namespace velmoran::testing {
 namespace {

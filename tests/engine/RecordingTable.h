@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "RandomSource.h"
-#include "StateListener.h"
-#include "TableInterface.h"
+#include "engine/RandomSource.h"
+#include "engine/StateListener.h"
+#include "engine/TableInterface.h"
 
 namespace velmoran::testing {
 

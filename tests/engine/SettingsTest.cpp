@@ -1,7 +1,7 @@
 // Applying settings outside a new game.
 #include <gtest/gtest.h>
 
-#include "EngineFixture.h"
+#include "tests/engine/EngineFixture.h"
 
 namespace velmoran::testing {
 namespace {

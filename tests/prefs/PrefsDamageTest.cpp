@@ -4,8 +4,8 @@
 #include <functional>
 #include <random>
 
-#include "PrefsFile.h"
-#include "SavedGames.h"
+#include "engine/PrefsFile.h"
+#include "tests/prefs/SavedGames.h"
 
 namespace velmoran::testing {
 namespace {

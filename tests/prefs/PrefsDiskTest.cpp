@@ -12,8 +12,8 @@
 #include <future>
 #include <thread>
 
-#include "PrefsFile.h"
-#include "SavedGames.h"
+#include "engine/PrefsFile.h"
+#include "tests/prefs/SavedGames.h"
 
 namespace velmoran::testing {
 namespace {

@@ -5,8 +5,8 @@
 #include <sstream>
 #include <vector>
 
-#include "PrefsFile.h"
-#include "SavedGames.h"
+#include "engine/PrefsFile.h"
+#include "tests/prefs/SavedGames.h"
 
 namespace velmoran::testing {
 namespace {

@@ -1,4 +1,4 @@
-#include "SavedGames.h"
+#include "tests/prefs/SavedGames.h"
 
 #include <algorithm>
 #include <random>

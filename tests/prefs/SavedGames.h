@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "MainRoutines.h"
-#include "NullTable.h"
+#include "engine/MainRoutines.h"
+#include "engine/NullTable.h"
 
 namespace velmoran::testing {
 

@@ -4,7 +4,7 @@
 #include <QDir>
 #include <QListWidget>
 
-#include "FakeTable.h"
+#include "tests/settings/FakeTable.h"
 #include "dialogs/help/HelpDiagrams.h"
 #include "dialogs/help/WindowDiagrams.h"
 #include "dialogs/help/Winstructions.h"

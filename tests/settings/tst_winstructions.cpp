@@ -7,7 +7,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "FakeTable.h"
+#include "tests/settings/FakeTable.h"
 #include "dialogs/help/DiagramCanvas.h"
 #include "dialogs/help/HelpDiagrams.h"
 #include "dialogs/help/HelpText.h"

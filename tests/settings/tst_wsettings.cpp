@@ -9,7 +9,7 @@
 #include <QTest>
 #include <memory>
 
-#include "FakeTable.h"
+#include "tests/settings/FakeTable.h"
 #include "dialogs/settings/Wsettings.h"
 
 using velmoran::Wsettings;

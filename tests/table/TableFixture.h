@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "engine/MainRoutines.h"
-#include "QuietHost.h"
+#include "tests/table/QuietHost.h"
 #include "engine/NullTable.h"
 #include "table/BoardPainter.h"
 #include "table/GameTable.h"

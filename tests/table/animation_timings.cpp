@@ -6,9 +6,9 @@
 #include <QElapsedTimer>
 #include <cstdio>
 
-#include "QuietHost.h"
+#include "tests/table/QuietHost.h"
 #include "engine/NullTable.h"
-#include "shell/assets/SoundBank.h"
+#include "assets/SoundBank.h"
 #include "table/GameTable.h"
 #include "table/Wmain.h"
 

@@ -4,7 +4,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "TableFixture.h"
+#include "tests/table/TableFixture.h"
 #include "table/BoardPictures.h"
 #include "table/SizePictures.h"
 

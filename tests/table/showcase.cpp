@@ -13,7 +13,7 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "TableFixture.h"
+#include "tests/table/TableFixture.h"
 
 using namespace velmoran;
 

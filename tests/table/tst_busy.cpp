@@ -5,7 +5,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "TableFixture.h"
+#include "tests/table/TableFixture.h"
 #include "table/InputHold.h"
 #include "table/Waiting.h"
 

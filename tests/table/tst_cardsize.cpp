@@ -2,7 +2,7 @@
 #include <QScreen>
 #include <QTest>
 
-#include "TableFixture.h"
+#include "tests/table/TableFixture.h"
 #include "table/CardSize.h"
 
 using namespace velmoran;

@@ -1,7 +1,7 @@
 // Modifier-key hints: drawn on the window only, gone at the release.
 #include <QTest>
 
-#include "TableFixture.h"
+#include "tests/table/TableFixture.h"
 
 using namespace velmoran;
 using testing::Table;

@@ -2,7 +2,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "TableFixture.h"
+#include "tests/table/TableFixture.h"
 
 using namespace velmoran;
 using testing::Table;

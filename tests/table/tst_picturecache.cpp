@@ -3,8 +3,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "TableFixture.h"
-#include "shell/assets/Assets.h"
+#include "tests/table/TableFixture.h"
+#include "assets/Assets.h"
 #include "table/BoardPictures.h"
 
 using namespace velmoran;

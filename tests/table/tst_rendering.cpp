@@ -1,8 +1,8 @@
 // The board picture, sampled pixel by pixel.
 #include <QTest>
 
-#include "TableFixture.h"
-#include "shell/assets/Assets.h"
+#include "tests/table/TableFixture.h"
+#include "assets/Assets.h"
 
 using namespace velmoran;
 using testing::Table;

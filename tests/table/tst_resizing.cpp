@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "TableFixture.h"
+#include "tests/table/TableFixture.h"
 
 using namespace velmoran;
 

@@ -5,9 +5,9 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "MainRoutines.h"
-#include "NullTable.h"
-#include "PrefsFile.h"
+#include "engine/MainRoutines.h"
+#include "engine/NullTable.h"
+#include "engine/PrefsFile.h"
 
 namespace {
 

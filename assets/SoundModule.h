@@ -5,7 +5,7 @@
 #include <future>
 #include <memory>
 
-#include "SoundOutput.h"
+#include "assets/SoundOutput.h"
 
 namespace velmoran::assets {
 

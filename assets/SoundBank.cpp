@@ -1,11 +1,11 @@
-#include "SoundBank.h"
+#include "assets/SoundBank.h"
 
 #include <QElapsedTimer>
 #include <array>
 
-#include "SoundCatalog.h"
-#include "SoundFiles.h"
-#include "SoundModule.h"
+#include "resources/sounds/SoundCatalog.h"
+#include "resources/sounds/SoundFiles.h"
+#include "assets/SoundModule.h"
 
 namespace velmoran::assets {
 

@@ -1,4 +1,4 @@
-#include "SoundModule.h"
+#include "assets/SoundModule.h"
 
 #include <QCoreApplication>
 #include <QLibrary>

@@ -1,10 +1,10 @@
-#include "Assets.h"
+#include "assets/Assets.h"
 
 #include <map>
 #include <string>
 
-#include "Artwork.h"
-#include "Fonts.h"
+#include "resources/Artwork.h"
+#include "resources/Fonts.h"
 
 namespace velmoran::assets {
 

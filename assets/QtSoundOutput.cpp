@@ -3,7 +3,7 @@
 #include <QSoundEffect>
 #include <QUrl>
 
-#include "SoundOutput.h"
+#include "assets/SoundOutput.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <chrono>
 #include <memory>
 
-#include "TableInterface.h"
+#include "engine/TableInterface.h"
 
 namespace velmoran::assets {
 

@@ -40,7 +40,7 @@ int pictureNumber(std::string_view name);
 
 #include <functional>
 
-#include "PictureTable.h"
+#include "assets/PictureTable.h"
 
 namespace velmoran::assets {
 
