@@ -6,9 +6,10 @@
 // menu's toggles and the file reader's ranges all come from that table.
 
 #include <array>
-#include <string_view>
+#include <optional>
 
 #include "engine/CardBacks.h"
+#include "engine/MenuItem.h"
 
 namespace velmoran {
 
@@ -48,7 +49,7 @@ struct SettingField {
   bool Settings::*flag = nullptr;
   int low = 0, high = 1;  // the values it may hold; a flag is 0 or 1
   int factory = 0;
-  std::string_view menuItem;  // its Settings-menu toggle, if it has one
+  std::optional<MenuItem> menuItem;  // its Settings-menu toggle, if it has one
   bool needsNewGame = false;  // a change only takes effect with a new game
 };
 
@@ -57,7 +58,8 @@ constexpr SettingField number(int Settings::*member, int low, int high, int fact
                               bool needsNewGame = false) {
   return {member, nullptr, low, high, factory, {}, needsNewGame};
 }
-constexpr SettingField flag(bool Settings::*member, bool factory, std::string_view menuItem = {}) {
+constexpr SettingField flag(bool Settings::*member, bool factory,
+                            std::optional<MenuItem> menuItem = std::nullopt) {
   return {nullptr, member, 0, 1, factory ? 1 : 0, menuItem, false};
 }
 }  // namespace makeField
@@ -71,13 +73,13 @@ inline constexpr std::array<SettingField, 13> settingFields{{
     makeField::number(&Settings::gKings, kingsCenter, kingsCustom, kingsCenter, true),
     makeField::number(&Settings::delaySpeed, 0, 100, 40),
     makeField::number(&Settings::gCardBackNumber, 1, cardBackCount, 1),
-    makeField::flag(&Settings::gSound, true, "SettingsSound"),
-    makeField::flag(&Settings::gShuffle, true, "SettingsShowShufflingEtc"),
-    makeField::flag(&Settings::gCheatWarning, true, "SettingsCheatWarning"),
-    makeField::flag(&Settings::gDimUnplayables, true, "SettingsDimUnplayables"),
-    makeField::flag(&Settings::gAutoDeal, true, "SettingsAutomaticallyDeal"),
-    makeField::flag(&Settings::gGiveUpWarning, true, "SettingsGiveUpWarning"),
-    makeField::flag(&Settings::gShowStats, false, "SettingsShowStatsAutomatically"),
+    makeField::flag(&Settings::gSound, true, MenuItem::SettingsSound),
+    makeField::flag(&Settings::gShuffle, true, MenuItem::SettingsShowShufflingEtc),
+    makeField::flag(&Settings::gCheatWarning, true, MenuItem::SettingsCheatWarning),
+    makeField::flag(&Settings::gDimUnplayables, true, MenuItem::SettingsDimUnplayables),
+    makeField::flag(&Settings::gAutoDeal, true, MenuItem::SettingsAutomaticallyDeal),
+    makeField::flag(&Settings::gGiveUpWarning, true, MenuItem::SettingsGiveUpWarning),
+    makeField::flag(&Settings::gShowStats, false, MenuItem::SettingsShowStatsAutomatically),
     makeField::flag(&Settings::gAlwaysShowInstructions, true),
 }};
 

@@ -32,24 +32,21 @@ namespace {
 
 // The Settings-menu toggles: the settings whose table entry names a menu item.
 constexpr auto toggleCount = std::ranges::count_if(
-    settingFields, [](const SettingField& field) { return !field.menuItem.empty(); });
+    settingFields, [](const SettingField& field) { return field.menuItem.has_value(); });
 
 constexpr auto toggles = [] {
   std::array<SettingField, toggleCount> found{};
   auto next = found.begin();
   for (const SettingField& field : settingFields) {
-    if (!field.menuItem.empty()) *next++ = field;
+    if (field.menuItem) *next++ = field;
   }
   return found;
 }();
 
-QLatin1String toggleItem(const SettingField& toggle) {
-  return QLatin1String(toggle.menuItem.data(), static_cast<qsizetype>(toggle.menuItem.size()));
-}
-
 // The commands that are always available once the game is up.
-constexpr std::array<const char*, 5> everydayCommands{
-    "GameNewGame", "GameGameSettings", "GameStatistics", "AppleAbout", "HelpInstructions"};
+constexpr std::array everydayCommands{MenuItem::GameNewGame, MenuItem::GameGameSettings,
+                                      MenuItem::GameStatistics, MenuItem::AppleAbout,
+                                      MenuItem::HelpInstructions};
 
 constexpr QSize smallestScreen{800, 600};
 
@@ -108,25 +105,24 @@ Wsettings& App::wsettings() {
 }
 
 void App::registerMenuHandlers() {
-  const std::array<std::pair<const char*, bool (App::*)()>, 7> handlers{{
-      {"GameGameSettings", &App::GameGameSettings_Action},
-      {"AppleAbout", &App::AppleAbout_Action},
-      {"GameNewGame", &App::GameNewGame_Action},
-      {"EditUndo", &App::EditUndo_Action},
-      {"HelpInstructions", &App::HelpInstructions_Action},
-      {"GameStatistics", &App::GameStatistics_Action},
-      {"FileQuit", &App::FileQuit_Action},
+  const std::array<std::pair<MenuItem, bool (App::*)()>, 7> handlers{{
+      {MenuItem::GameGameSettings, &App::GameGameSettings_Action},
+      {MenuItem::AppleAbout, &App::AppleAbout_Action},
+      {MenuItem::GameNewGame, &App::GameNewGame_Action},
+      {MenuItem::EditUndo, &App::EditUndo_Action},
+      {MenuItem::HelpInstructions, &App::HelpInstructions_Action},
+      {MenuItem::GameStatistics, &App::GameStatistics_Action},
+      {MenuItem::FileQuit, &App::FileQuit_Action},
   }};
-  for (const auto& [name, handler] : handlers) {
-    connect(menu_->item(QLatin1String(name)), &QAction::triggered, this, [this, handler] {
+  for (const auto& [item, handler] : handlers) {
+    connect(menu_->item(item), &QAction::triggered, this, [this, handler] {
       (this->*handler)();
       enableMenuItems();
     });
   }
   for (const SettingField& toggle : toggles) {
-    QAction* item = menu_->item(toggleItem(toggle));
-    connect(item, &QAction::triggered, this, [this, item] {
-      toggleSetting(item);
+    connect(menu_->item(*toggle.menuItem), &QAction::triggered, this, [this, toggle](bool checked) {
+      toggleSetting(toggle, checked);
       enableMenuItems();
     });
   }
@@ -286,31 +282,28 @@ void App::comeForward() {
   wmain_->activateWindow();
 }
 
-bool App::toggleSetting(QAction* item) {
-  for (const SettingField& toggle : toggles) {
-    if (item->objectName() != toggleItem(toggle)) continue;
-    // Qt has already flipped the check: the new value is the check.
-    Settings chosen = routines_.settings();
-    setValue(chosen, toggle, item->isChecked());
-    routines_.applySettings(chosen);
-    if (wsettings_) wsettings_->showCurrentValues();
-    if (toggle.flag == &Settings::gDimUnplayables) {
-      wmain_->rebuildOffscreen();
-      wmain_->updateNow();
-    }
+// Qt has already flipped the check: the new value is the check.
+bool App::toggleSetting(const SettingField& toggle, bool checked) {
+  Settings chosen = routines_.settings();
+  setValue(chosen, toggle, checked);
+  routines_.applySettings(chosen);
+  if (wsettings_) wsettings_->showCurrentValues();
+  if (toggle.flag == &Settings::gDimUnplayables) {
+    wmain_->rebuildOffscreen();
+    wmain_->updateNow();
   }
   return false;
 }
 
 void App::enableMenuItems() {
-  for (const char* name : everydayCommands) menu_->item(QLatin1String(name))->setEnabled(true);
+  for (MenuItem command : everydayCommands) menu_->item(command)->setEnabled(true);
   for (const SettingField& toggle : toggles) {
-    QAction* item = menu_->item(toggleItem(toggle));
+    QAction* item = menu_->item(*toggle.menuItem);
     item->setEnabled(true);
     item->setChecked(valueOf(routines_.settings(), toggle) != 0);
   }
-  menu_->item(QStringLiteral("EditUndo"))->setEnabled(routines_.gUndoOk);
-  menu_->item(QStringLiteral("FileQuit"))->setEnabled(!quitBlockedByFrontWindow());
+  menu_->item(MenuItem::EditUndo)->setEnabled(routines_.gUndoOk);
+  menu_->item(MenuItem::FileQuit)->setEnabled(!quitBlockedByFrontWindow());
 }
 
 void App::quit() {

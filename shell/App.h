@@ -9,7 +9,6 @@
 #include "shell/StateSignals.h"
 #include "table/TableHost.h"
 
-class QAction;
 class QWidget;
 class QWindow;
 
@@ -46,7 +45,8 @@ class App : public QObject, public TableHost {
   bool HelpInstructions_Action();
   bool GameStatistics_Action();
   bool FileQuit_Action();
-  bool toggleSetting(QAction* item);  // the seven toggles of the Settings menu
+  // The seven toggles of the Settings menu; `checked` is the item's new check.
+  bool toggleSetting(const SettingField& toggle, bool checked);
 
   // Sets each command's enabled state and each toggle's check from the game.
   // It runs before a menu shows, after each menu command, whenever the game

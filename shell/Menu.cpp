@@ -13,13 +13,8 @@ QString toQString(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-void addItem(QMenu* menu, const MenuItemLayout& layout) {
-  if (layout.kind == MenuItemKind::Separator) {
-    menu->addSeparator()->setObjectName(toQString(layout.name));
-    return;
-  }
+QAction* addItem(QMenu* menu, const MenuItemLayout& layout) {
   QAction* action = menu->addAction(toQString(layout.text));
-  action->setObjectName(toQString(layout.name));
   action->setShortcut(QKeySequence(toQString(layout.shortcut)));
   // The menu bar serves the whole game: its shortcuts also work while the
   // help window is in front (a sheet still blocks them).
@@ -30,6 +25,7 @@ void addItem(QMenu* menu, const MenuItemLayout& layout) {
   // Keep the platform from moving Quit and About into an application menu
   // or renaming them: the menus read as laid out.
   action->setMenuRole(QAction::NoRole);
+  return action;
 }
 
 }  // namespace
@@ -37,19 +33,15 @@ void addItem(QMenu* menu, const MenuItemLayout& layout) {
 Menu::Menu(QWidget* parent) : QMenuBar(parent) {
   for (const MenuLayout& layout : menuLayouts) {
     QMenu* menu = addMenu(toQString(layout.title));
-    menu->setObjectName(toQString(layout.name));
-    for (const MenuItemLayout& item : layout.items) {
-      if (!item.name.empty()) addItem(menu, item);
+    for (const MenuItemLayout& entry : layout.items) {
+      if (entry.kind == MenuItemKind::Separator) {
+        menu->addSeparator();
+      } else {
+        items_[static_cast<size_t>(entry.item)] = addItem(menu, entry);
+      }
     }
     connect(menu, &QMenu::aboutToShow, this, &Menu::aboutToShowMenu);
   }
-}
-
-QAction* Menu::item(const QString& name) const {
-  for (QAction* action : findChildren<QAction*>()) {
-    if (action->objectName() == name) return action;
-  }
-  return nullptr;
 }
 
 }  // namespace velmoran

@@ -77,7 +77,7 @@ class AppTest : public QObject {
 
   QTemporaryDir config_;
 
-  QAction* item(App& app, const char* name) { return app.menu().item(QLatin1String(name)); }
+  QAction* item(App& app, MenuItem which) { return app.menu().item(which); }
 
  private slots:
   void initTestCase() {
@@ -89,28 +89,30 @@ class AppTest : public QObject {
     App app;
     app.routines().setAllDefaults();
     app.enableMenuItems();
-    for (const char* name : {"GameNewGame", "GameStatistics", "GameGameSettings",
-                             "HelpInstructions", "AppleAbout", "SettingsSound", "FileQuit"}) {
-      QVERIFY2(item(app, name)->isEnabled(), name);
+    for (MenuItem enabled : {MenuItem::GameNewGame, MenuItem::GameStatistics,
+                             MenuItem::GameGameSettings, MenuItem::HelpInstructions,
+                             MenuItem::AppleAbout, MenuItem::SettingsSound, MenuItem::FileQuit}) {
+      QVERIFY2(item(app, enabled)->isEnabled(), qPrintable(item(app, enabled)->text()));
     }
-    for (const char* name : {"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditClear"}) {
-      QVERIFY2(!item(app, name)->isEnabled(), name);
+    for (MenuItem disabled : {MenuItem::EditUndo, MenuItem::EditCut, MenuItem::EditCopy,
+                              MenuItem::EditPaste, MenuItem::EditClear}) {
+      QVERIFY2(!item(app, disabled)->isEnabled(), qPrintable(item(app, disabled)->text()));
     }
 
     startQuietGame(app);
     QVERIFY(playFirstLegalMove(app.routines()));
     app.enableMenuItems();
-    QVERIFY(item(app, "EditUndo")->isEnabled());
+    QVERIFY(item(app, MenuItem::EditUndo)->isEnabled());
 
     QVERIFY(!app.EditUndo_Action());
     QCOMPARE(app.routines().moveNumber, 0);
     app.enableMenuItems();
-    QVERIFY(!item(app, "EditUndo")->isEnabled());
+    QVERIFY(!item(app, MenuItem::EditUndo)->isEnabled());
 
     QVERIFY(playFirstLegalMove(app.routines()));
     app.routines().victoryNoAnimation();
     app.enableMenuItems();
-    QVERIFY(!item(app, "EditUndo")->isEnabled());
+    QVERIFY(!item(app, MenuItem::EditUndo)->isEnabled());
   }
 
   // No pass is run by hand here: the menus follow what the game announces
@@ -120,13 +122,13 @@ class AppTest : public QObject {
     MainRoutines& r = app.routines();
     startQuietGame(app);
     QVERIFY(playFirstLegalMove(r));
-    QVERIFY(item(app, "EditUndo")->isEnabled());
+    QVERIFY(item(app, MenuItem::EditUndo)->isEnabled());
     r.victoryNoAnimation();
-    QVERIFY(!item(app, "EditUndo")->isEnabled());
+    QVERIFY(!item(app, MenuItem::EditUndo)->isEnabled());
 
-    QVERIFY(item(app, "SettingsCheatWarning")->isChecked());
+    QVERIFY(item(app, MenuItem::SettingsCheatWarning)->isChecked());
     r.neverWarnAboutCheating();
-    QVERIFY(!item(app, "SettingsCheatWarning")->isChecked());
+    QVERIFY(!item(app, MenuItem::SettingsCheatWarning)->isChecked());
 
     QLabel* standard = app.wstats().findChild<QGroupBox*>()->findChildren<QLabel*>().last();
     QCOMPARE(standard->text(), QStringLiteral("1\n0\n0"));
@@ -139,9 +141,9 @@ class AppTest : public QObject {
     sheet->setAttribute(Qt::WA_DeleteOnClose);
     sheet->show();
     QVERIFY(QTest::qWaitForWindowActive(sheet));
-    QTRY_VERIFY(!item(app, "FileQuit")->isEnabled());
+    QTRY_VERIFY(!item(app, MenuItem::FileQuit)->isEnabled());
     sheet->close();
-    QTRY_VERIFY(item(app, "FileQuit")->isEnabled());
+    QTRY_VERIFY(item(app, MenuItem::FileQuit)->isEnabled());
   }
 
   void quitIsUnavailableWhileASheetIsInFront() {
@@ -150,13 +152,13 @@ class AppTest : public QObject {
     bool quitEnabledDuringSheet = true;
     onNextModal([&](QWidget* sheet) {
       app.enableMenuItems();
-      quitEnabledDuringSheet = item(app, "FileQuit")->isEnabled();
+      quitEnabledDuringSheet = item(app, MenuItem::FileQuit)->isEnabled();
       sheet->close();
     });
     app.GameStatistics_Action();
     QVERIFY(!quitEnabledDuringSheet);
     app.enableMenuItems();
-    QVERIFY(item(app, "FileQuit")->isEnabled());
+    QVERIFY(item(app, MenuItem::FileQuit)->isEnabled());
   }
 
   // The help window stands in front of the table at every start; the menu
@@ -189,7 +191,7 @@ class AppTest : public QObject {
     App app;
     app.routines().setAllDefaults();
     app.enableMenuItems();
-    QAction* sound = item(app, "SettingsSound");
+    QAction* sound = item(app, MenuItem::SettingsSound);
     QVERIFY(sound->isChecked());
     sound->trigger();
     QVERIFY(!app.routines().gSound);
@@ -198,7 +200,7 @@ class AppTest : public QObject {
     sound->trigger();
     QVERIFY(app.routines().gSound);
 
-    QAction* stats = item(app, "SettingsShowStatsAutomatically");
+    QAction* stats = item(app, MenuItem::SettingsShowStatsAutomatically);
     stats->trigger();
     QVERIFY(app.routines().gShowStats);
   }

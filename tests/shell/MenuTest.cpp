@@ -1,12 +1,18 @@
 // The menu bar reads exactly as the game lays it out.
 #include <QAction>
 #include <QMenu>
+#include <QSet>
 #include <QTest>
+#include <type_traits>
 
 #include "engine/Settings.h"
 #include "shell/Menu.h"
 
 using velmoran::Menu;
+using velmoran::MenuItem;
+
+// Items are found by an enumerator, so a misspelt item does not compile.
+static_assert(!std::is_invocable_v<decltype(&Menu::item), const Menu&, QString>);
 
 class MenuTest : public QObject {
   Q_OBJECT
@@ -42,58 +48,63 @@ class MenuTest : public QObject {
              QStringList({"Game Instructions", QStringLiteral("About Velmoran\u2026")}));
   }
 
+  // Each item has an action of its own, and every action of the bar
+  // except the separators is an item.
+  void everyItemHasItsOwnAction() {
+    Menu bar;
+    QSet<QAction*> actions;
+    for (int i = 0; i < velmoran::menuItemCount; ++i) {
+      QAction* action = bar.item(MenuItem(i));
+      QVERIFY(action);
+      actions << action;
+    }
+    QCOMPARE(actions.size(), velmoran::menuItemCount);
+    int shown = 0;
+    for (const QAction* title : bar.actions()) {
+      for (const QAction* action : title->menu()->actions()) shown += !action->isSeparator();
+    }
+    QCOMPARE(shown, velmoran::menuItemCount);
+  }
+
   void shortcuts_data() {
-    QTest::addColumn<QString>("name");
+    QTest::addColumn<MenuItem>("item");
     QTest::addColumn<QKeySequence>("shortcut");
-    QTest::newRow("new") << "GameNewGame" << QKeySequence("Ctrl+N");
-    QTest::newRow("stats") << "GameStatistics" << QKeySequence("Ctrl+T");
-    QTest::newRow("quit") << "FileQuit" << QKeySequence("Ctrl+Q");
-    QTest::newRow("undo") << "EditUndo" << QKeySequence("Ctrl+Z");
-    QTest::newRow("cut") << "EditCut" << QKeySequence("Ctrl+X");
-    QTest::newRow("clear") << "EditClear" << QKeySequence();
-    QTest::newRow("settings") << "GameGameSettings" << QKeySequence("Ctrl+G");
-    QTest::newRow("sound") << "SettingsSound" << QKeySequence("Ctrl+D");
-    QTest::newRow("dim") << "SettingsDimUnplayables" << QKeySequence();
-    QTest::newRow("help") << "HelpInstructions" << QKeySequence("Ctrl+?");
-    QTest::newRow("about") << "AppleAbout" << QKeySequence();
+    QTest::newRow("new") << MenuItem::GameNewGame << QKeySequence("Ctrl+N");
+    QTest::newRow("stats") << MenuItem::GameStatistics << QKeySequence("Ctrl+T");
+    QTest::newRow("quit") << MenuItem::FileQuit << QKeySequence("Ctrl+Q");
+    QTest::newRow("undo") << MenuItem::EditUndo << QKeySequence("Ctrl+Z");
+    QTest::newRow("cut") << MenuItem::EditCut << QKeySequence("Ctrl+X");
+    QTest::newRow("clear") << MenuItem::EditClear << QKeySequence();
+    QTest::newRow("settings") << MenuItem::GameGameSettings << QKeySequence("Ctrl+G");
+    QTest::newRow("sound") << MenuItem::SettingsSound << QKeySequence("Ctrl+D");
+    QTest::newRow("dim") << MenuItem::SettingsDimUnplayables << QKeySequence();
+    QTest::newRow("help") << MenuItem::HelpInstructions << QKeySequence("Ctrl+?");
+    QTest::newRow("about") << MenuItem::AppleAbout << QKeySequence();
   }
 
   void shortcuts() {
-    QFETCH(QString, name);
+    QFETCH(MenuItem, item);
     QFETCH(QKeySequence, shortcut);
     Menu bar;
-    QAction* action = bar.item(name);
-    QVERIFY(action);
-    QCOMPARE(action->shortcut(), shortcut);
+    QCOMPARE(bar.item(item)->shortcut(), shortcut);
   }
 
-  void onlyQuitStartsEnabledAndOnlySettingsToggle() {
+  // Only Quit starts enabled, and the checkable items are exactly the
+  // toggles the settings table names.
+  void onlyQuitStartsEnabledAndOnlyTheSettingsToggle() {
     Menu bar;
-    for (QAction* action : bar.findChildren<QAction*>()) {
-      if (action->objectName().isEmpty() || action->isSeparator()) continue;
-      QCOMPARE(action->isEnabled(), action->objectName() == "FileQuit");
-      QCOMPARE(action->isCheckable(), action->objectName().startsWith("Settings"));
-    }
-  }
-
-  // Every Settings-menu toggle switches a setting of the table, and every
-  // menu item the table names is a toggle of the menu.
-  void theTogglesAreTheSettingsThatNameAMenuItem() {
-    Menu bar;
-    QStringList checkable;
-    for (const QAction* action : bar.findChildren<QAction*>()) {
-      if (action->isCheckable()) checkable << action->objectName();
-    }
-    QStringList named;
+    QSet<MenuItem> toggles;
     for (const velmoran::SettingField& field : velmoran::settingFields) {
-      if (!field.menuItem.empty()) {
-        named << QString::fromLatin1(field.menuItem.data(), qsizetype(field.menuItem.size()));
-        QVERIFY(field.flag);
-      }
+      if (!field.menuItem) continue;
+      QVERIFY(field.flag);
+      toggles << *field.menuItem;
     }
-    checkable.sort();
-    named.sort();
-    QCOMPARE(named, checkable);
+    QCOMPARE(toggles.size(), 7);
+    for (int i = 0; i < velmoran::menuItemCount; ++i) {
+      const QAction* action = bar.item(MenuItem(i));
+      QCOMPARE(action->isEnabled(), MenuItem(i) == MenuItem::FileQuit);
+      QCOMPARE(action->isCheckable(), toggles.contains(MenuItem(i)));
+    }
   }
 };
 

@@ -134,7 +134,7 @@ class QuitRoadsTest : public QObject {
   static void takeRoad(App& app, const QString& road) {
     Wmain& wmain = app.wmain();
     if (road == "menu") {
-      app.menu().item("FileQuit")->trigger();
+      app.menu().item(MenuItem::FileQuit)->trigger();
     } else if (road == "shortcut") {
       QTest::keyClick(&wmain, Qt::Key_Q, Qt::ControlModifier);
     } else if (road == "close box") {
