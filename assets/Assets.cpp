@@ -84,18 +84,7 @@ std::string familyName(Family family, int w) {
   return {};
 }
 
-const QImage& cachedMember(Family family, int w) {
-  return isCardWidth(w) ? picture(familyName(family, w)) : none();
-}
-
 }  // namespace
-
-const QImage& deckSheet(int w) { return cachedMember(Family::Deck, w); }
-const QImage& backsSheet(int w) { return cachedMember(Family::Backs, w); }
-const QImage& logoLabel(int w) { return cachedMember(Family::Logo, w); }
-const QImage& booksLabel(int w) { return cachedMember(Family::Books, w); }
-const QImage& handLabel(int w) { return cachedMember(Family::Hand, w); }
-const QImage& victoryBanner(int w) { return cachedMember(Family::Victory, w); }
 
 QImage drawFamilyMember(Family family, int w) {
   return isCardWidth(w) ? art::drawPicture(familyName(family, w)) : QImage();
@@ -115,10 +104,5 @@ void registerPicture(std::string_view name, std::function<QImage()> maker) {
   c.makers[std::string(name)] = std::move(maker);
   c.loaded[static_cast<size_t>(index)] = false;
 }
-
-#define VELMORAN_PICTURE_ACCESSOR(name, number) \
-  const QImage& name() { return picture(#name); }
-VELMORAN_PICTURES(VELMORAN_PICTURE_ACCESSOR)
-#undef VELMORAN_PICTURE_ACCESSOR
 
 }  // namespace velmoran::assets

@@ -15,17 +15,10 @@ namespace velmoran::assets {
 // window registers their makers.
 const QImage& picture(std::string_view name);
 
-// The family members for a card width w (40, 45, ..., 90): the sheets at
-// w, the labels at 4w, the banner at 10w. Another width gives an empty picture.
-const QImage& deckSheet(int cardWidth);
-const QImage& backsSheet(int cardWidth);
-const QImage& logoLabel(int cardWidth);
-const QImage& booksLabel(int cardWidth);
-const QImage& handLabel(int cardWidth);
-const QImage& victoryBanner(int cardWidth);
-
-// The same families drawn afresh and not kept, for a caller that keeps only
-// the sizes it uses. Safe on any thread; another width gives an empty picture.
+// The picture families for a card width w (40, 45, ..., 90): the sheets at
+// w, the labels at 4w, the banner at 10w. Drawn afresh and not kept, for a
+// caller that keeps only the sizes it uses. Safe on any thread; another
+// width gives an empty picture.
 enum class Family { Deck, Backs, Logo, Books, Hand, Victory };
 QImage drawFamilyMember(Family family, int cardWidth);
 
@@ -43,12 +36,6 @@ int pictureNumber(std::string_view name);
 #include "assets/PictureTable.h"
 
 namespace velmoran::assets {
-
-// One accessor per picture, named after it: deck70(), logo240(), PXicon(),
-// ... Each is picture("its name").
-#define VELMORAN_PICTURE_ACCESSOR(name, number) const QImage& name();
-VELMORAN_PICTURES(VELMORAN_PICTURE_ACCESSOR)
-#undef VELMORAN_PICTURE_ACCESSOR
 
 // Lets a later layer supply a picture that needs more than the painter
 // (a help diagram made from real windows): the maker runs instead of the

@@ -6,7 +6,6 @@
 #include <QPushButton>
 
 #include "dialogs/DialogLook.h"
-#include "dialogs/SheetScope.h"
 #include "dialogs/TakesKeyboard.h"
 #include "assets/Assets.h"
 
@@ -17,7 +16,6 @@ bool Wcheat::ask(QWidget* parent, GameCommands& commands, const QString& reason)
   auto* sheet = new Wcheat(commands, parent);
   sheet->setAttribute(Qt::WA_DeleteOnClose);
   sheet->setMessage(reason);
-  SheetScope scope;
   return sheet->exec() == QDialog::Accepted;
 }
 

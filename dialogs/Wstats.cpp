@@ -8,7 +8,6 @@
 #include <algorithm>
 
 #include "dialogs/DialogLook.h"
-#include "dialogs/SheetScope.h"
 #include "dialogs/TakesKeyboard.h"
 #include "assets/Assets.h"
 
@@ -92,7 +91,6 @@ QGroupBox* Wstats::addGroup(const QString& caption, int top, QLabel*& label, QLa
 
 void Wstats::showSheet() {
   updateDisplay();
-  SheetScope scope;
   exec();
 }
 

@@ -34,6 +34,11 @@ double difference(const QImage& a, const QImage& b) {
   return sum / (3.0 * a.width() * a.height());
 }
 
+// A family member by card width, as kept once drawn.
+const QImage& member(const char* family, int size) {
+  return picture(family + std::to_string(size));
+}
+
 bool isPureWhite(QRgb c) { return (c & 0xffffff) == 0xffffff && qAlpha(c) == 255; }
 
 }  // namespace
@@ -46,22 +51,22 @@ class PictureTests : public QObject {
     for (int w : widths) {
       const int h = cardHeightFor(w);
       QCOMPARE(h * 5, w * 7);
-      QCOMPARE(deckSheet(w).size(), QSize(13 * w, 4 * h));
-      QCOMPARE(backsSheet(w).size(), QSize(8 * w, 4 * h));
-      for (const QImage* label : {&logoLabel(w), &booksLabel(w), &handLabel(w)}) {
+      QCOMPARE(member("deck", w).size(), QSize(13 * w, 4 * h));
+      QCOMPARE(member("backs", w).size(), QSize(8 * w, 4 * h));
+      for (const QImage* label : {&member("logo", 4 * w), &member("books", 4 * w), &member("hand", 4 * w)}) {
         QCOMPARE(label->width(), 4 * w);
         QVERIFY(label->height() > 0 && label->height() < 2 * h);
       }
-      QCOMPARE(victoryBanner(w).width(), 10 * w);
+      QCOMPARE(member("victory", 10 * w).width(), 10 * w);
       // The banner is centred on the grid: it must fit inside it.
-      QVERIFY(victoryBanner(w).height() < 9 * (h + 1));
+      QVERIFY(member("victory", 10 * w).height() < 9 * (h + 1));
     }
   }
 
   void singlePicturesHaveTheirSizes() {
-    QCOMPARE(bluetile().size(), QSize(150, 150));
-    QCOMPARE(PXaboutBox().size(), QSize(500, 170));
-    QCOMPARE(PXicon().size(), QSize(46, 60));
+    QCOMPARE(picture("bluetile").size(), QSize(150, 150));
+    QCOMPARE(picture("PXaboutBox").size(), QSize(500, 170));
+    QCOMPARE(picture("PXicon").size(), QSize(46, 60));
   }
 
   // Each card fills its cell exactly: its edge runs along the cell's sides
@@ -69,7 +74,7 @@ class PictureTests : public QObject {
   void cardsFillTheirCells() {
     for (int w : {40, 65, 90}) {
       const int h = cardHeightFor(w);
-      for (const QImage* sheet : {&deckSheet(w), &backsSheet(w)}) {
+      for (const QImage* sheet : {&member("deck", w), &member("backs", w)}) {
         const int columns = sheet->width() / w;
         for (int row = 0; row < 4; ++row) {
           for (int column = 0; column < columns; ++column) {
@@ -93,7 +98,7 @@ class PictureTests : public QObject {
   void suitRowsHaveTheirColours() {
     const int w = 60;
     for (int row = 0; row < 4; ++row) {
-      const QImage two = cell(deckSheet(w), 1, row, w);
+      const QImage two = cell(member("deck", w), 1, row, w);
       int red = 0;
       for (int y = 0; y < two.height(); ++y) {
         for (int x = 0; x < two.width(); ++x) {
@@ -111,9 +116,9 @@ class PictureTests : public QObject {
     std::vector<QImage> faces, backs;
     for (int row = 0; row < 4; ++row) {
       for (int column = 0; column < 13; ++column)
-        faces.push_back(cell(deckSheet(w), column, row, w));
+        faces.push_back(cell(member("deck", w), column, row, w));
       for (int column = 0; column < 8; ++column)
-        backs.push_back(cell(backsSheet(w), column, row, w));
+        backs.push_back(cell(member("backs", w), column, row, w));
     }
     for (size_t i = 0; i < faces.size(); ++i) {
       for (size_t j = i + 1; j < faces.size(); ++j) QVERIFY(faces[i] != faces[j]);
@@ -141,11 +146,11 @@ class PictureTests : public QObject {
       // Fine lines may be smoothed a little differently at another offset,
       // so the named cell need only be the closest of all 32 to the design.
       const CardBackDesign d = cardBackDesign(n);
-      const double own = difference(cell(backsSheet(w), d.column, d.row, w), expected);
+      const double own = difference(cell(member("backs", w), d.column, d.row, w), expected);
       for (int row = 0; row < 4; ++row) {
         for (int column = 0; column < 8; ++column) {
           if (column == d.column && row == d.row) continue;
-          QVERIFY(difference(cell(backsSheet(w), column, row, w), expected) > 2 * own);
+          QVERIFY(difference(cell(member("backs", w), column, row, w), expected) > 2 * own);
         }
       }
     }
@@ -156,7 +161,7 @@ class PictureTests : public QObject {
   // is so light that it would show as a pale fringe on the blue tapestry.
   void labelsVanishAroundTheirLetteringWithoutAFringe() {
     for (int w : {40, 90}) {
-      for (const QImage* label : {&logoLabel(w), &booksLabel(w), &handLabel(w)}) {
+      for (const QImage* label : {&member("logo", 4 * w), &member("books", 4 * w), &member("hand", 4 * w)}) {
         const QImage l = label->convertToFormat(QImage::Format_ARGB32);
         QVERIFY(isPureWhite(l.pixel(0, 0)));
         QVERIFY(isPureWhite(l.pixel(l.width() - 1, l.height() - 1)));
@@ -175,7 +180,7 @@ class PictureTests : public QObject {
         QVERIFY(lettering > l.width());
       }
       // The banner is drawn whole, with no transparent parts.
-      const QImage banner = victoryBanner(w).convertToFormat(QImage::Format_ARGB32);
+      const QImage banner = member("victory", 10 * w).convertToFormat(QImage::Format_ARGB32);
       QVERIFY(!isPureWhite(banner.pixel(0, 0)));
       QCOMPARE(qAlpha(banner.pixel(banner.width() / 2, banner.height() / 2)), 255);
     }
@@ -184,7 +189,7 @@ class PictureTests : public QObject {
   // Tiles laid side by side show no seam: the step from the last column
   // (row) to the first is no larger than steps inside the tile.
   void blueTileRepeatsWithoutSeams() {
-    const QImage tile = bluetile().convertToFormat(QImage::Format_RGB32);
+    const QImage tile = picture("bluetile").convertToFormat(QImage::Format_RGB32);
     auto step = [&](QPoint a, QPoint b) {
       const QColor p = tile.pixelColor(a), q = tile.pixelColor(b);
       return std::abs(p.red() - q.red()) + std::abs(p.green() - q.green()) +
@@ -204,11 +209,7 @@ class PictureTests : public QObject {
     const QImage& first = picture("deck70");
     const uchar* bits = first.constBits();
     QCOMPARE(&picture("deck70"), &first);
-    QCOMPARE(&deck70(), &first);
-    QCOMPARE(&deckSheet(70), &first);
     QCOMPARE(picture("deck70").constBits(), bits);
-    QCOMPARE(&logoLabel(60), &logo240());
-    QCOMPARE(&victoryBanner(65), &victory650());
   }
 
   void namesMeetTheirNumbers() {
@@ -234,9 +235,9 @@ class PictureTests : public QObject {
     QVERIFY(picture("deck42").isNull());
     QVERIFY(picture("").isNull());
     QVERIFY(picture("PXnothing").isNull());
-    QVERIFY(deckSheet(42).isNull());
-    QVERIFY(backsSheet(35).isNull());
-    QVERIFY(victoryBanner(95).isNull());
+    QVERIFY(drawFamilyMember(Family::Deck, 42).isNull());
+    QVERIFY(drawFamilyMember(Family::Backs, 35).isNull());
+    QVERIFY(drawFamilyMember(Family::Victory, 95).isNull());
   }
 
   // The help diagrams need the real windows, which this library has not got.

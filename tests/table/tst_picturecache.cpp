@@ -18,7 +18,8 @@ QRect interior(CardSize cards, QPoint origin) {
 }
 
 bool sameCard(const QImage& shown, QPoint shownAt, CardSize cards, int card) {
-  const QImage sheet = assets::deckSheet(cards.width).convertToFormat(QImage::Format_RGB32);
+  const QImage sheet = assets::drawFamilyMember(assets::Family::Deck, cards.width)
+                           .convertToFormat(QImage::Format_RGB32);
   const QPoint cell((card - 1) % 13 * cards.width, (card - 1) / 13 * cards.height);
   return shown.copy(interior(cards, shownAt)).convertToFormat(QImage::Format_RGB32) ==
          sheet.copy(interior(cards, cell));
@@ -62,8 +63,10 @@ void PictureCacheTest::newSizeIsStoodInForUntilDrawn() {
   QVERIFY(drawnInTime(pictures));
   QVERIFY(!pictures.takeDrawnPictures());  // nothing left to replace
   QVERIFY(sameCard(pictures.deckpict(), pictures.cardCell(25).topLeft(), cards, 25));
-  QCOMPARE(pictures.logoPict().size(), assets::logoLabel(60).size());
-  QCOMPARE(pictures.victoryPict().size(), assets::victoryBanner(60).size());
+  QCOMPARE(pictures.logoPict().size(),
+           assets::drawFamilyMember(assets::Family::Logo, 60).size());
+  QCOMPARE(pictures.victoryPict().size(),
+           assets::drawFamilyMember(assets::Family::Victory, 60).size());
 }
 
 void PictureCacheTest::onlyTheSizeInUseAndOneMoreAreKept() {

@@ -111,7 +111,7 @@ void RenderingTest::cardsAreTheCellsOfTheFaceSheet() {
   const CardSize cards = table.cards();
   const QRect place(BoardPainter::placeOrigin(cards, 6, 5), QSize(cards.width, cards.height));
   QCOMPARE(interior(table.canvas().offscreenPict(), place),
-           interior(assets::deckSheet(cards.width),
+           interior(assets::drawFamilyMember(assets::Family::Deck, cards.width),
                     QRect(12 * cards.width, 0, cards.width, cards.height)));
 }
 
@@ -172,7 +172,7 @@ void RenderingTest::everyOrphanIsDimmedHoweverMany() {
 void RenderingTest::faceDownCardsShowTheChosenBack() {
   Table table({cardBackCode, 0, 0, 0});
   const CardSize cards = table.cards();
-  const QImage& sheet = assets::backsSheet(cards.width);
+  const QImage sheet = assets::drawFamilyMember(assets::Family::Backs, cards.width);
   const QRect slot(BoardPainter::placeOrigin(cards, 14, 5), QSize(cards.width, cards.height));
   auto cell = [&](int column, int row) {
     return interior(sheet,
@@ -207,7 +207,8 @@ void RenderingTest::victoryBannerIsCentredOnTheGrid() {
     table.game.gVictory = true;
     table.window->rebuildOffscreen();
     const CardSize cards = table.cards();
-    const QImage banner = assets::victoryBanner(cards.width).convertToFormat(QImage::Format_RGB32);
+    const QImage banner = assets::drawFamilyMember(assets::Family::Victory, cards.width)
+                              .convertToFormat(QImage::Format_RGB32);
     QVERIFY(!banner.isNull());
     const QPoint at(12 * (cards.width + 1) / 2 - banner.width() / 2,
                     9 * (cards.height + 1) / 2 - banner.height() / 2);
@@ -242,7 +243,7 @@ void RenderingTest::windowShowsTheBoardPicture() {
   QCOMPARE(surface.copy(place(2, 2)), board.copy(place(2, 2)));
   QVERIFY(surface.copy(place(3, 3)) != board.copy(place(3, 3)));
   QCOMPARE(interior(board, place(2, 2)),
-           interior(assets::deckSheet(cards.width),
+           interior(assets::drawFamilyMember(assets::Family::Deck, cards.width),
                     QRect(4 * cards.width, 0, cards.width, cards.height)));
 }
 
