@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QFile>
 #include <QtEndian>
 #include <QtTest>
@@ -84,6 +85,16 @@ class SoundTests : public QObject {
     } else {
       QVERIFY(std::abs(wav.samples.back()) < 0.01);
     }
+  }
+
+  // The build embeds one WAV for each sound of the list, and nothing else.
+  void theEmbeddedSoundsAreThoseOfTheList() {
+    QStringList listed;
+    for (const auto& entry : sounds::catalog)
+      listed << QString::fromLatin1(entry.name.data(), static_cast<qsizetype>(entry.name.size())) +
+                    QStringLiteral(".wav");
+    listed.sort();
+    QCOMPARE(QDir(QStringLiteral(":/sounds")).entryList(QDir::Files, QDir::Name), listed);
   }
 
   // The waits of the game depend on these lengths.
