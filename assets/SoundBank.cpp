@@ -3,7 +3,6 @@
 #include <QElapsedTimer>
 #include <array>
 
-#include "resources/sounds/SoundCatalog.h"
 #include "resources/sounds/SoundFiles.h"
 #include "assets/SoundModule.h"
 
@@ -11,8 +10,8 @@ namespace velmoran::assets {
 
 namespace {
 
-const sounds::SoundEntry& entryOf(Sound sound) {
-  return sounds::catalog[static_cast<size_t>(sound) % sounds::catalog.size()];
+const SoundEntry& entryOf(Sound sound) {
+  return soundList[static_cast<size_t>(sound) % soundList.size()];
 }
 
 }  // namespace
@@ -28,7 +27,7 @@ struct SoundBank::Impl {
     bool playing = false;
     bool looping = false;
   };
-  std::array<Voice, sounds::catalog.size()> voices;
+  std::array<Voice, soundList.size()> voices;
   SoundModule module;
 };
 

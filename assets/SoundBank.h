@@ -10,7 +10,7 @@ namespace velmoran::assets {
 
 class SoundOutput;
 
-// Plays the game's eleven sounds. "Playing" means started, not stopped, and
+// Plays the game's sounds. "Playing" means started, not stopped, and
 // not yet past the sound's known length, so it also ends without an audio
 // device. Looping sounds play until stopped.
 class SoundBank : public QObject {
@@ -27,7 +27,7 @@ class SoundBank : public QObject {
   void stop(Sound sound);
   bool isPlaying(Sound sound) const;
   std::chrono::milliseconds duration(Sound sound) const;
-  int soundNumber(Sound sound) const;  // 168 .. 178
+  int soundNumber(Sound sound) const;
 
  private:
   SoundBank();

@@ -3,23 +3,9 @@
 #include <chrono>
 #include <string>
 
-namespace velmoran {
+#include "engine/SoundList.h"
 
-// The game's eleven sounds, in the order they are preloaded.
-enum class Sound {
-  SNDslap,
-  SNDbump,
-  SNDfanfare,
-  SNDshuffle,
-  SNDhumloop,
-  SNDfuzz,
-  SNDblipblip,
-  SNDflick,
-  SNDdrumrollloop,
-  SNDdeal,
-  SNDflickslap,
-};
-inline constexpr int soundCount = 11;
+namespace velmoran {
 
 // Where board drawing goes: the off-screen board picture or, while an
 // animation runs, straight onto the window.

@@ -5,11 +5,11 @@
 #include <filesystem>
 #include <string>
 
-#include "resources/sounds/SoundCatalog.h"
 #include "resources/sounds/Synth.h"
 #include "resources/sounds/WavFile.h"
 
 int main(int argc, char** argv) {
+  using namespace velmoran;
   using namespace velmoran::sounds;
   if (argc != 2) {
     std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
@@ -17,8 +17,8 @@ int main(int argc, char** argv) {
   }
   const std::filesystem::path folder(argv[1]);
   std::filesystem::create_directories(folder);
-  for (const SoundEntry& entry : catalog) {
-    Samples samples = synthesize(entry.name, sampleCount(entry), sampleRate);
+  for (const SoundEntry& entry : soundList) {
+    Samples samples = synthesize(entry.sound, sampleCount(entry), sampleRate);
     normalise(samples, entry.loops ? 0.5f : 0.8f);
     // Loops are made to join end to start; the others rise from and fall to
     // silence so that they never click.

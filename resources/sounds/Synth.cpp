@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
-#include <map>
 #include <numbers>
 
 namespace velmoran::sounds {
@@ -205,6 +203,38 @@ Samples flickSlap(int count, int rate) {
   return s;
 }
 
+using Recipe = Samples (*)(int count, int rate);
+
+// Every sound has a recipe: the compiler checks that the switch covers the list.
+Recipe recipe(Sound sound) {
+  switch (sound) {
+    case Sound::SNDslap:
+      return slap;
+    case Sound::SNDbump:
+      return bump;
+    case Sound::SNDfanfare:
+      return fanfare;
+    case Sound::SNDshuffle:
+      return shuffle;
+    case Sound::SNDhumloop:
+      return humLoop;
+    case Sound::SNDfuzz:
+      return fuzz;
+    case Sound::SNDblipblip:
+      return blipBlip;
+    case Sound::SNDflick:
+      return flick;
+    case Sound::SNDdrumrollloop:
+      return drumrollLoop;
+    case Sound::SNDdeal:
+      return deal;
+    case Sound::SNDflickslap:
+      return flickSlap;
+  }
+  // Not a sound of the list: silence.
+  return [](int count, int) { return Samples(static_cast<size_t>(count)); };
+}
+
 }  // namespace
 
 LowPass::LowPass(double cutoffHz, int rate)
@@ -229,16 +259,8 @@ void normalise(Samples& s, float peak) {
   }
 }
 
-Samples synthesize(std::string_view name, int count, int rate) {
-  static const std::map<std::string_view, std::function<Samples(int, int)>> recipes{
-      {"SNDslap", slap},         {"SNDbump", bump},           {"SNDfanfare", fanfare},
-      {"SNDshuffle", shuffle},   {"SNDhumloop", humLoop},     {"SNDfuzz", fuzz},
-      {"SNDblipblip", blipBlip}, {"SNDflick", flick},         {"SNDdrumrollloop", drumrollLoop},
-      {"SNDdeal", deal},         {"SNDflickslap", flickSlap},
-  };
-  const auto recipe = recipes.find(name);
-  if (recipe == recipes.end()) return Samples(static_cast<size_t>(count));
-  Samples s = recipe->second(count, rate);
+Samples synthesize(Sound sound, int count, int rate) {
+  Samples s = recipe(sound)(count, rate);
   s.resize(static_cast<size_t>(count));
   return s;
 }

@@ -1,14 +1,19 @@
 #pragma once
 
 #include <cstdint>
-#include <string_view>
 #include <vector>
+
+#include "engine/SoundList.h"
 
 // The building blocks the game's sounds are made of, and the recipes that
 // make each sound from them.
 namespace velmoran::sounds {
 
 using Samples = std::vector<float>;
+
+inline constexpr int sampleRate = 44100;
+
+constexpr int sampleCount(const SoundEntry& s) { return sampleRate * s.milliseconds / 1000; }
 
 // White noise from a fixed seed, so that every build makes the same sounds.
 class Noise {
@@ -42,8 +47,7 @@ void fadeEdges(Samples& s, int rate, double inMs, double outMs);
 // Scales the sound so that its loudest sample reaches peak.
 void normalise(Samples& s, float peak);
 
-// The samples of the named sound, exactly `count` long at `rate`; silence
-// for a name without a recipe.
-Samples synthesize(std::string_view name, int count, int rate);
+// The samples of the sound, exactly `count` long at `rate`.
+Samples synthesize(Sound sound, int count, int rate);
 
 }  // namespace velmoran::sounds

@@ -2,10 +2,10 @@
 #include <QtTest>
 #include <cmath>
 
-#include "resources/sounds/SoundCatalog.h"
 #include "resources/sounds/Synth.h"
 #include "resources/sounds/WavFile.h"
 
+using namespace velmoran;
 using namespace velmoran::sounds;
 
 class SynthTests : public QObject {
@@ -34,14 +34,11 @@ class SynthTests : public QObject {
   }
 
   void soundsAreTheSameOnEveryBuild() {
-    for (const SoundEntry& entry : catalog) {
-      const Samples a = synthesize(entry.name, sampleCount(entry), sampleRate);
+    for (const SoundEntry& entry : soundList) {
+      const Samples a = synthesize(entry.sound, sampleCount(entry), sampleRate);
       QCOMPARE(a.size(), static_cast<size_t>(sampleCount(entry)));
-      QVERIFY(a == synthesize(entry.name, sampleCount(entry), sampleRate));
+      QVERIFY(a == synthesize(entry.sound, sampleCount(entry), sampleRate));
     }
-    const Samples none = synthesize("SNDnothing", 100, sampleRate);
-    QCOMPARE(none.size(), size_t{100});
-    QCOMPARE(none[50], 0.0f);
   }
 
   void wavFilesHoldTheirSamples() {

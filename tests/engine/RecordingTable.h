@@ -12,11 +12,8 @@
 
 namespace velmoran::testing {
 
-inline const char* soundName(Sound s) {
-  static const char* names[] = {"SNDslap",         "SNDbump", "SNDfanfare",  "SNDshuffle",
-                                "SNDhumloop",      "SNDfuzz", "SNDblipblip", "SNDflick",
-                                "SNDdrumrollloop", "SNDdeal", "SNDflickslap"};
-  return names[static_cast<int>(s)];
+inline std::string soundName(Sound s) {
+  return std::string(soundList[static_cast<size_t>(s)].name);
 }
 
 // A table that records every call as a short readable line ("play SNDslap",
@@ -40,10 +37,10 @@ class RecordingTable : public TableInterface, public StateListener {
   void processEvents() override { add("processEvents"); }
   void wait(std::chrono::microseconds d) override { add("wait " + std::to_string(d.count())); }
   bool mouseButtonDown() override { return mouse(); }
-  void play(Sound s) override { add(std::string("play ") + soundName(s)); }
-  void playLooping(Sound s) override { add(std::string("loop ") + soundName(s)); }
-  void stop(Sound s) override { add(std::string("stop ") + soundName(s)); }
-  void waitWhilePlaying(Sound s) override { add(std::string("waitFor ") + soundName(s)); }
+  void play(Sound s) override { add("play " + soundName(s)); }
+  void playLooping(Sound s) override { add("loop " + soundName(s)); }
+  void stop(Sound s) override { add("stop " + soundName(s)); }
+  void waitWhilePlaying(Sound s) override { add("waitFor " + soundName(s)); }
   bool askCheat(const std::string& reason) override {
     add("askCheat " + reason);
     return pop(cheatAnswers, false);
