@@ -1,6 +1,9 @@
 #include "shell/Application.h"
 
 #include <QApplication>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 #include <QDBusConnection>
 #include <QThreadPool>
 
@@ -15,6 +18,16 @@ namespace velmoran {
 
 namespace {
 
+// Pictures are large, and many are drawn on other threads. The C library
+// would keep each thread's memory in a pool of its own, where the UI thread
+// cannot reuse it and little is ever given back: one pool for all, chosen
+// before any thread starts.
+void shareOneAllocationPool() {
+#ifdef __GLIBC__
+  mallopt(M_ARENA_MAX, 1);
+#endif
+}
+
 // Work that the first window waits for, begun on other threads while the
 // main window is built: the typefaces of the card pictures, and the session
 // bus, which the menu bar asks whether the desktop shows menus itself
@@ -27,6 +40,7 @@ void startWarmingUp() {
 }  // namespace
 
 int runApplication(int argc, char* argv[]) {
+  shareOneAllocationPool();
   QApplication application(argc, argv);
   QApplication::setApplicationName("Velmoran");
   // The program ends through Quit or the main window's close box, which

@@ -31,17 +31,8 @@ QImage makeTapestry() {
   return tapestry;
 }
 
-// Pictures are large, and many are drawn on other threads. The C library
-// would keep each thread's memory in a pool of its own, where the UI thread
-// cannot reuse it and little is ever given back: one pool for all, and the
-// pages that pictures let go are given back.
-void shareOnePool() {
-#ifdef __GLIBC__
-  static const bool once = mallopt(M_ARENA_MAX, 1) != 0;
-  Q_UNUSED(once);
-#endif
-}
-
+// The program keeps one allocation pool for all threads (see
+// runApplication): the pages that evicted pictures let go can be given back.
 void giveBackFreedPages() {
 #ifdef __GLIBC__
   malloc_trim(0);
@@ -50,9 +41,7 @@ void giveBackFreedPages() {
 
 }  // namespace
 
-PictureCache::PictureCache(QObject* parent) : QObject(parent), tapestryPict_(makeTapestry()) {
-  shareOnePool();
-}
+PictureCache::PictureCache(QObject* parent) : QObject(parent), tapestryPict_(makeTapestry()) {}
 
 PictureCache::Pictures PictureCache::find(CardSize size) {
   inUse_ = size;
