@@ -58,10 +58,13 @@ PrefsReadOutcome prefsRead(MainRoutines& routines, const fs::path& folder) {
 }
 
 bool prefsWrite(MainRoutines& routines, const fs::path& folder) {
+  return prefsWrite(routines, folder, prefsText(routines));
+}
+
+bool prefsWrite(MainRoutines& routines, const fs::path& folder, const std::string& text) {
   // The old file is replaced only by a complete new one: a failure at any
   // step leaves it as it was. A linked file stays linked.
-  const bool written =
-      reachFolder(folder) && replaceFile(linkTarget(folder / prefsFileName), prefsText(routines));
+  const bool written = reachFolder(folder) && replaceFile(linkTarget(folder / prefsFileName), text);
   if (!written) routines.table().showMessage(std::string(prefsWriteMessage));
   return written;
 }

@@ -63,6 +63,9 @@ PrefsReadOutcome prefsRead(MainRoutines& routines, const std::filesystem::path& 
 // Replaces the file in `folder` (created when missing) with the current state.
 // Returns false, after telling the player, when it cannot.
 bool prefsWrite(MainRoutines& routines, const std::filesystem::path& folder);
+// The same with the file's text already made by prefsText.
+bool prefsWrite(MainRoutines& routines, const std::filesystem::path& folder,
+                const std::string& text);
 
 // Keeps the file in `folder` that could not be read whole (Damaged or
 // Unreadable) as prefsDamagedFileName beside it, replacing an older copy:

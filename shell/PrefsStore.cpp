@@ -26,7 +26,7 @@ void PrefsStore::save() {
     }
     keepBeforeWriting_ = false;
   }
-  prefsWrite(routines_, folder_);
+  prefsWrite(routines_, folder_, lastSaved_);
 }
 
 QString PrefsStore::damagedNotice() const {
