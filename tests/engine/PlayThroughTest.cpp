@@ -2,6 +2,7 @@
 #include <optional>
 
 #include "tests/engine/EngineFixture.h"
+#include "tests/engine/SquarePlan.h"
 #include "engine/NullTable.h"
 #include "engine/PrefsFile.h"
 
@@ -110,103 +111,21 @@ TEST_F(PlayThroughTest, RandomPlayKeepsEveryCardAndUndoRestoresTheBoard) {
   EXPECT_GT(undone, 500);
 }
 
-// Builds each rank's book as a square of its own. The first card of a rank
-// starts a fresh square beside any card it matches (a king, or a card of
-// another square); the rest of the rank fill that square, which touches
-// nothing else, and the Easy game takes it away once it is complete.
-class SquareBuilder {
- public:
-  explicit SquareBuilder(MainRoutines& g) : g_(g) {}
-
-  // Plays one card from the hand; false when none fits the plan.
-  bool playOne() {
-    std::erase_if(squares_, [&](const Square& sq) {
-      return g_.gPlayingGrid[bookColumn(sq.rank)][bookRow(sq.rank)] == sq.rank;
-    });
-    for (int c = firstHandColumn; c <= lastHandColumn; ++c) {
-      const int card = g_.gPlayingGrid[c][handRow];
-      if (!isCard(card)) continue;
-      const auto to = isKing(card) ? std::optional(kingPlace(card / 13)) : placeFor(card);
-      if (to && g_.press(c, handRow) == PressOutcome::PickUp &&
-          g_.dropCard(card, c, handRow, to->first, to->second) == DropResult::Played)
-        return true;
-    }
-    return false;
-  }
-
- private:
-  using Place = std::pair<int, int>;
-  struct Square {
-    int rank;
-    Place topLeft;
-  };
-  static Place kingPlace(int k) { return {k % 2 ? 3 : 10, k <= 2 ? 3 : 7}; }
-  static std::array<Place, 4> cells(Place tl) {
-    const auto [x, y] = tl;
-    return {{{x, y}, {x + 1, y}, {x, y + 1}, {x + 1, y + 1}}};
-  }
-  static bool inside(Place p, Place tl) {
-    return p.first >= tl.first && p.first <= tl.first + 1 && p.second >= tl.second &&
-           p.second <= tl.second + 1;
-  }
-  int at(Place p) const {
-    return g_.inActiveGrid(p.first, p.second) ? g_.gPlayingGrid[p.first][p.second] : emptyCode;
-  }
-  static std::array<Place, 4> around(Place p) {
-    const auto [x, y] = p;
-    return {{{x, y - 1}, {x, y + 1}, {x - 1, y}, {x + 1, y}}};
-  }
-  // An empty place another square still waits to fill.
-  bool reserved(Place p) const {
-    for (const Square& sq : squares_)
-      if (inside(p, sq.topLeft) && at(p) == emptyCode) return true;
-    return false;
-  }
-  std::optional<Place> placeFor(int card) {
-    for (const Square& sq : squares_) {
-      if (sq.rank != rank(card)) continue;
-      for (const Place& p : cells(sq.topLeft))
-        if (at(p) == emptyCode && g_.legalMove(card, p.first, p.second)) return p;
-      return std::nullopt;
-    }
-    for (int y = g_.gridMinY; y < g_.gridMaxY; ++y)
-      for (int x = g_.gridMinX; x < g_.gridMaxX; ++x)
-        if (auto p = freshSquare(card, {x, y})) return p;
-    return std::nullopt;
-  }
-  // A free square at tl whose one cell touching other cards takes card.
-  std::optional<Place> freshSquare(int card, Place tl) {
-    const auto square = cells(tl);
-    for (const Place& p : square)
-      if (at(p) != emptyCode || reserved(p)) return std::nullopt;
-    for (const Place& anchor : square) {
-      if (!g_.legalMove(card, anchor.first, anchor.second)) continue;
-      bool clear = true;
-      for (const Place& q : square)
-        for (const Place& n : around(q))
-          if (!inside(n, tl) && (reserved(n) || (q != anchor && at(n) != emptyCode))) clear = false;
-      if (!clear) continue;
-      squares_.push_back({rank(card), tl});
-      return anchor;
-    }
-    return std::nullopt;
-  }
-
-  MainRoutines& g_;
-  std::vector<Square> squares_;
-};
-
 // Plays the Easy game with the square plan; true when it reaches twelve
 // books. The hand is refilled by pressing a free slot.
 bool playToTwelveBooks(MainRoutines& game, std::string& stuck) {
-  SquareBuilder player(game);
+  SquarePlan plan(game);
   for (int step = 0; step < 300 && !game.gVictory; ++step) {
     expectAllCardsAccountedFor(game);
     if (::testing::Test::HasFatalFailure()) return false;
-    if (player.playOne()) continue;
-    int slot = firstHandColumn;
-    while (slot <= lastHandColumn && isCard(game.gPlayingGrid[slot][handRow])) ++slot;
-    if (slot > lastHandColumn || game.press(slot, handRow) != PressOutcome::DealOnRelease) {
+    if (const auto move = plan.choose()) {
+      const auto [x, y] = move->to;
+      if (game.press(move->fromColumn, handRow) == PressOutcome::PickUp &&
+          game.dropCard(move->card, move->fromColumn, handRow, x, y) == DropResult::Played)
+        continue;
+    }
+    const auto slot = plan.freeSlot();
+    if (!slot || game.press(*slot, handRow) != PressOutcome::DealOnRelease) {
       stuck = "stuck at step " + std::to_string(step);
       return false;
     }
