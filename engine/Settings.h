@@ -51,21 +51,26 @@ struct SettingField {
   int factory = 0;
   std::optional<MenuItem> menuItem;  // its Settings-menu toggle, if it has one
   bool needsNewGame = false;  // a change only takes effect with a new game
+  // Whether reading the file puts it into the settings window at once; the
+  // window shows every other setting when it is first shown.
+  bool mirroredAtStart = false;
 };
 
 namespace makeField {
 constexpr SettingField number(int Settings::*member, int low, int high, int factory,
                               bool needsNewGame = false) {
-  return {member, nullptr, low, high, factory, {}, needsNewGame};
+  return {member, nullptr, low, high, factory, {}, needsNewGame, true};
 }
 constexpr SettingField flag(bool Settings::*member, bool factory,
-                            std::optional<MenuItem> menuItem = std::nullopt) {
-  return {nullptr, member, 0, 1, factory ? 1 : 0, menuItem, false};
+                            std::optional<MenuItem> menuItem = std::nullopt,
+                            bool mirroredAtStart = false) {
+  return {nullptr, member, 0, 1, factory ? 1 : 0, menuItem, false, mirroredAtStart};
 }
 }  // namespace makeField
 
-// number(member, lowest, highest, factory value, needs a new game)
-// flag(member, factory value, Settings-menu toggle)
+// number(member, lowest, highest, factory value, needs a new game); every
+// number is mirrored into the settings window when the file is read
+// flag(member, factory value, Settings-menu toggle, mirrored when the file is read)
 // Where each setting lies in the preferences file: see PrefsLayout.h.
 inline constexpr std::array<SettingField, 13> settingFields{{
     makeField::number(&Settings::game, standardRules, easyRules, standardRules, true),
@@ -73,9 +78,9 @@ inline constexpr std::array<SettingField, 13> settingFields{{
     makeField::number(&Settings::gKings, kingsCenter, kingsCustom, kingsCenter, true),
     makeField::number(&Settings::delaySpeed, 0, 100, 40),
     makeField::number(&Settings::gCardBackNumber, 1, cardBackCount, 1),
-    makeField::flag(&Settings::gSound, true, MenuItem::SettingsSound),
-    makeField::flag(&Settings::gShuffle, true, MenuItem::SettingsShowShufflingEtc),
-    makeField::flag(&Settings::gCheatWarning, true, MenuItem::SettingsCheatWarning),
+    makeField::flag(&Settings::gSound, true, MenuItem::SettingsSound, true),
+    makeField::flag(&Settings::gShuffle, true, MenuItem::SettingsShowShufflingEtc, true),
+    makeField::flag(&Settings::gCheatWarning, true, MenuItem::SettingsCheatWarning, true),
     makeField::flag(&Settings::gDimUnplayables, true, MenuItem::SettingsDimUnplayables),
     makeField::flag(&Settings::gAutoDeal, true, MenuItem::SettingsAutomaticallyDeal),
     makeField::flag(&Settings::gGiveUpWarning, true, MenuItem::SettingsGiveUpWarning),

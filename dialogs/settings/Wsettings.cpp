@@ -70,14 +70,8 @@ void Wsettings::showCurrentValues() { showSettings(routines_.settings()); }
 void Wsettings::mirrorSavedSettings() {
   const Settings& saved = routines_.settings();
   Settings shown = workingCopy();
-  shown.game = saved.game;
-  shown.grid = saved.grid;
-  shown.gKings = saved.gKings;
-  shown.delaySpeed = saved.delaySpeed;
-  shown.gSound = saved.gSound;
-  shown.gShuffle = saved.gShuffle;
-  shown.gCheatWarning = saved.gCheatWarning;
-  shown.gCardBackNumber = saved.gCardBackNumber;
+  for (const SettingField& field : settingFields)
+    if (field.mirroredAtStart) setValue(shown, field, valueOf(saved, field));
   showSettings(shown);
 }
 

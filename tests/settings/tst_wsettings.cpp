@@ -133,6 +133,7 @@ class WsettingsTest : public QObject {
     routines.gShuffle = false;
     routines.gCheatWarning = false;
     routines.gCardBackNumber = 7;
+    routines.gAutoDeal = false;  // not mirrored: the box shows it at the next showing
     window->mirrorSavedSettings();
 
     QCOMPARE(popup("PMdifficulty")->currentIndex(), 1);
@@ -145,6 +146,7 @@ class WsettingsTest : public QObject {
     QVERIFY(!slider()->isEnabled());
     QCOMPARE(backs()->currentRow(), 6);
     QCOMPARE(sampleCentre(), QColor(7, 100, 200));
+    QVERIFY(box("CBautoDeal")->isChecked());
   }
 
   void doneIsDisabledExactlyWhileAMainPopupDiffers() {
