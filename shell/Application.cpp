@@ -54,6 +54,7 @@ int runApplication(int argc, char* argv[]) {
   App app;
   listenToOutsideRequests(app, termination, instance);
   if (!app.open()) return 0;
+  instance.answerLaterStarts();
   startWarmingUp();
   return QApplication::exec();
 }
