@@ -297,6 +297,20 @@ class AppTest : public QObject {
     QApplication::closeAllWindows();
   }
 
+  // A key at once ends the splash before it was ever drawn: the main window
+  // is built then, and shows the game with its title.
+  void aSplashEndedAtOnceShowsTheMainWindowAllTheSame() {
+    App app;
+    QVERIFY(app.open());
+    auto* splash = topLevel<Wsplash>();
+    QVERIFY(splash);
+    QTest::keyClick(splash, Qt::Key_Space);
+    auto* wmain = topLevel<Wmain>();
+    QVERIFY(wmain && wmain->isVisible());
+    QCOMPARE(wmain->windowTitle(), QString::fromStdString(app.routines().title()));
+    QApplication::closeAllWindows();
+  }
+
   void closingTheMainWindowSavesLikeQuit() {
     QFile::remove(QString::fromStdString((preferencesFolder() / prefsFileName).string()));
     {
