@@ -1,21 +1,15 @@
 #include "assets/SoundModule.h"
 
-#include <QCoreApplication>
-#include <QLibrary>
+#include "assets/RuntimeModule.h"
 
 namespace velmoran::assets {
 
 namespace {
 
-// Next to the program first, then where the build put it (the tests run
-// from folders of their own).
 NewSoundOutput loadEntry() {
-  const QString besideProgram =
-      QCoreApplication::applicationDirPath() + QStringLiteral("/" VELMORAN_SOUND_OUTPUT_NAME);
-  for (const QString& path : {besideProgram, QStringLiteral(VELMORAN_SOUND_OUTPUT_BUILT)}) {
-    if (auto entry = reinterpret_cast<NewSoundOutput>(QLibrary::resolve(path, newSoundOutputSymbol)))
-      return entry;
-  }
+  if (auto entry = reinterpret_cast<NewSoundOutput>(runtimeModuleEntry(
+          VELMORAN_SOUND_OUTPUT_NAME, VELMORAN_SOUND_OUTPUT_BUILT, newSoundOutputSymbol)))
+    return entry;
   qWarning("The sound module %s cannot be loaded: the game stays silent", VELMORAN_SOUND_OUTPUT_NAME);
   return nullptr;
 }

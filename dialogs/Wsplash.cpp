@@ -41,7 +41,10 @@ void Wsplash::end() {
   close();
 }
 
-void Wsplash::paintEvent(QPaintEvent*) { look::paintBackdrop(this, assets::picture("PXaboutBox")); }
+void Wsplash::paintEvent(QPaintEvent*) {
+  look::paintBackdrop(this, assets::picture("PXaboutBox"));
+  emit painted();
+}
 
 void Wsplash::keyPressEvent(QKeyEvent* event) {
   event->accept();

@@ -27,6 +27,7 @@ class Wsplash : public QWidget {
  signals:
   void mainWindowWanted();
   void instructionsWanted();
+  void painted();  // the splash has just been drawn on the screen
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -73,6 +73,18 @@ bool quitBlockedByFrontWindow() {
 }  // namespace
 
 App::App() : routines_(random_), prefs_(routines_, preferencesFolder()) {
+  routines_.setTable(tableOnDemand_);
+  followGameChanges();
+}
+
+App::~App() = default;
+
+// The main window draws the pictures of its first card size as it is
+// built, the longest step of the start: it is built once the splash shows,
+// or sooner when something needs it. Hidden, it shows the game as it
+// stands.
+void App::buildWindows() {
+  if (wmain_) return;
   wmain_ = std::make_unique<Wmain>(routines_);
   table_ = std::make_unique<GameTable>(wmain_->canvas(), *this);
   routines_.setTable(*table_);
@@ -81,14 +93,29 @@ App::App() : routines_(random_), prefs_(routines_, preferencesFolder()) {
   registerMenuHandlers();
   wireMainWindow();
   registerHelpDiagrams();
-  followGameChanges();
+  table_->setTitle(routines_.title());
+  enableMenuItems();
 }
 
-App::~App() = default;
+TableInterface& App::gameTable() {
+  buildWindows();
+  return *table_;
+}
+
+Wmain& App::wmain() {
+  buildWindows();
+  return *wmain_;
+}
+
+Menu& App::menu() {
+  buildWindows();
+  return *menu_;
+}
 
 Wstats& App::wstats() {
   if (!wstats_) {
-    wstats_ = std::make_unique<Wstats>(routines_, wmain_.get());
+    wstats_ = std::make_unique<Wstats>(routines_, &wmain());
+    wstats_->updateDisplay();
     // The board is drawn again at once when the sheet goes away.
     connect(wstats_.get(), &Wstats::dismissed, wmain_.get(), &Wmain::updateNow);
   }
@@ -99,7 +126,7 @@ Wsettings& App::wsettings() {
   if (!wsettings_) {
     Wsettings::Seams seams{[this](int n) { return wmain_->canvas().pictures().fetchCardback(n); },
                            [this] { wmain_->rebuildOffscreen(); }};
-    wsettings_ = std::make_unique<Wsettings>(routines_, std::move(seams), wmain_.get());
+    wsettings_ = std::make_unique<Wsettings>(routines_, std::move(seams), &wmain());
   }
   return *wsettings_;
 }
@@ -135,13 +162,15 @@ void App::wireMainWindow() {
 }
 
 // The menus and the statistics window follow what the game announces; the
-// Quit item also follows which window is in front.
+// Quit item also follows which window is in front. A window not built yet
+// shows the game as it stands once it is.
 void App::followGameChanges() {
   routines_.setListener(announcements_);
   connect(&announcements_, &StateSignals::settingsChanged, this, &App::enableMenuItems);
   connect(&announcements_, &StateSignals::gameStateChanged, this, &App::enableMenuItems);
-  connect(&announcements_, &StateSignals::statisticsChanged, this,
-          [this] { wstats().updateDisplay(); });
+  connect(&announcements_, &StateSignals::statisticsChanged, this, [this] {
+    if (wstats_) wstats_->updateDisplay();
+  });
   connect(qApp, &QGuiApplication::focusWindowChanged, this, &App::followFrontWindow);
 }
 
@@ -160,11 +189,13 @@ void App::closeGame() {
   quit();
 }
 
-bool App::askCheat(const QString& reason) { return Wcheat::ask(wmain_.get(), routines_, reason); }
+bool App::askCheat(const QString& reason) { return Wcheat::ask(&wmain(), routines_, reason); }
 
 // Messages stand over the main window, or in the middle of the screen
 // while it is not shown yet.
-QWidget* App::messageParent() const { return wmain_->isVisible() ? wmain_.get() : nullptr; }
+QWidget* App::messageParent() const {
+  return wmain_ && wmain_->isVisible() ? wmain_.get() : nullptr;
+}
 
 bool App::askYesNo(const QString& text) { return velmoran::askYesNo(messageParent(), text); }
 
@@ -172,14 +203,12 @@ void App::showMessage(const QString& text) { velmoran::showMessage(messageParent
 
 void App::showStatisticsSheet() { wstats().showSheet(); }
 
-void App::setTitle(const QString& title) { wmain_->setWindowTitle(title); }
+void App::setTitle(const QString& title) { wmain().setWindowTitle(title); }
 
 bool App::open() {
   routines_.setAllDefaults();
   const PrefsReadOutcome read = prefs_.read();
-  if (read == PrefsReadOutcome::Read || read == PrefsReadOutcome::Damaged) {
-    wsettings().mirrorSavedSettings();
-  }
+  settingsRead_ = read == PrefsReadOutcome::Read || read == PrefsReadOutcome::Damaged;
   const QScreen* screen = QGuiApplication::primaryScreen();
   const QSize screenSize = screen ? screen->geometry().size() : smallestScreen;
   if (screenSize.width() < smallestScreen.width() ||
@@ -189,27 +218,39 @@ bool App::open() {
                          "This program must now quit.");
     return false;
   }
-  // The restored game is on the board before the window is first seen.
-  placeOnMainScreen(*wmain_);
-  table_->setTitle(routines_.title());
-  wmain_->rebuildOffscreen();
   showSplash();
   // Loading the sounds starts the audio backend: once the splash is up.
   QTimer::singleShot(0, this, &App::preloadSoundsAndImages);
-  enableMenuItems();
   return true;
 }
 
+// The main window is made ready while the splash is up, once the splash
+// has been drawn, so that the player never looks at an empty splash.
 void App::showSplash() {
   auto* splash = new Wsplash(routines_);
+  connect(splash, &Wsplash::painted, this, &App::prepareMainWindow,
+          Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
   connect(splash, &Wsplash::mainWindowWanted, this, &App::showMainWindow);
   connect(splash, &Wsplash::instructionsWanted, this, &App::HelpInstructions_Action);
   splash->show();
 }
 
+// Built, with the saved settings mirrored into the settings window and the
+// restored game on the board, before the window is first seen.
+void App::prepareMainWindow() {
+  if (mainWindowPrepared_) return;
+  mainWindowPrepared_ = true;
+  buildWindows();
+  if (settingsRead_) wsettings().mirrorSavedSettings();
+  placeOnMainScreen(*wmain_);
+  wmain_->rebuildOffscreen();
+  enableMenuItems();
+}
+
 // The first time the main window shows, the player learns of a preferences
 // file that could not be read whole, once the window is there to see.
 void App::showMainWindow() {
+  prepareMainWindow();
   wmain_->show();
   if (mainWindowShown_) return;
   mainWindowShown_ = true;
@@ -228,14 +269,14 @@ void App::preloadSoundsAndImages() {
 bool App::GameGameSettings_Action() {
   Wsettings& settings = wsettings();
   settings.showCurrentValues();
-  wmain_->show();
+  wmain().show();
   settings.setWindowModality(Qt::WindowModal);
   settings.exec();
   return false;
 }
 
 bool App::AppleAbout_Action() {
-  auto* about = new Wabout(wmain_.get());
+  auto* about = new Wabout(&wmain());
   connect(about, &Wabout::instructionsWanted, this, &App::HelpInstructions_Action);
   connect(about, &Wabout::mainWindowWanted, this, [this] { wmain_->show(); });
   about->show();
@@ -247,7 +288,7 @@ bool App::GameNewGame_Action() { return routines_.newGameCommand(); }
 bool App::EditUndo_Action() { return routines_.editUndo(); }
 
 bool App::HelpInstructions_Action() {
-  Winstructions::showInstance(routines_, wmain_.get());
+  Winstructions::showInstance(routines_, &wmain());
   return false;
 }
 
@@ -267,7 +308,7 @@ bool App::FileQuit_Action() {
 void App::quitOnRequest() {
   if (!quitRequest_)
     quitRequest_ = new QuitRequest(
-        *wmain_, [this] { closeGame(); }, this);
+        wmain(), [this] { closeGame(); }, this);
   quitRequest_->start();
 }
 
@@ -276,7 +317,7 @@ void App::saveForSession() {
 }
 
 void App::comeForward() {
-  if (!wmain_->isVisible()) return;  // the splash is still up, in front
+  if (!wmain_ || !wmain_->isVisible()) return;  // the splash is still up, in front
   wmain_->setWindowState(wmain_->windowState() & ~Qt::WindowMinimized);
   wmain_->raise();
   wmain_->activateWindow();
@@ -289,13 +330,14 @@ bool App::toggleSetting(const SettingField& toggle, bool checked) {
   routines_.applySettings(chosen);
   if (wsettings_) wsettings_->showCurrentValues();
   if (toggle.flag == &Settings::gDimUnplayables) {
-    wmain_->rebuildOffscreen();
-    wmain_->updateNow();
+    wmain().rebuildOffscreen();
+    wmain().updateNow();
   }
   return false;
 }
 
 void App::enableMenuItems() {
+  if (!menu_) return;  // set when the menu bar is built
   for (MenuItem command : everydayCommands) menu_->item(command)->setEnabled(true);
   for (const SettingField& toggle : toggles) {
     QAction* item = menu_->item(*toggle.menuItem);

@@ -7,6 +7,7 @@
 #include "engine/MainRoutines.h"
 #include "shell/PrefsStore.h"
 #include "shell/StateSignals.h"
+#include "shell/TableOnDemand.h"
 #include "table/TableHost.h"
 
 class QWidget;
@@ -24,16 +25,18 @@ class Wstats;
 // The application object: it owns the game and the windows that live for
 // the whole run, receives every menu command and decides, in one enabling
 // pass, which commands may be chosen. The game's table asks the player and
-// reaches the other windows through it.
+// reaches the other windows through it. The main window, with its menu bar
+// and table, is built on first use: at start-up, once the splash is on the
+// screen.
 class App : public QObject, public TableHost {
   Q_OBJECT
  public:
   App();
   ~App() override;
 
-  // The start of the run, once the main window exists: factory settings,
-  // the saved game, the screen check, the splash. False when the program
-  // must end at once (the screen is too small).
+  // The start of the run: factory settings, the saved game, the screen
+  // check, the splash; the main window is made ready behind the splash.
+  // False when the program must end at once (the screen is too small).
   bool open();
 
   // The menu commands. Each returns true when the command ended there
@@ -61,8 +64,8 @@ class App : public QObject, public TableHost {
   void comeForward();
 
   MainRoutines& routines() { return routines_; }
-  Menu& menu() { return *menu_; }
-  Wmain& wmain() { return *wmain_; }
+  Menu& menu();
+  Wmain& wmain();
   Wstats& wstats();
   Wsettings& wsettings();
 
@@ -75,6 +78,9 @@ class App : public QObject, public TableHost {
   void setTitle(const QString& title) override;
   QWidget* messageParent() const;
 
+  void buildWindows();
+  TableInterface& gameTable();
+  void prepareMainWindow();
   void registerMenuHandlers();
   void wireMainWindow();
   void followGameChanges();
@@ -88,13 +94,16 @@ class App : public QObject, public TableHost {
   SystemRandom random_;
   MainRoutines routines_;
   StateSignals announcements_;
+  TableOnDemand tableOnDemand_{[this]() -> TableInterface& { return gameTable(); }};
   std::unique_ptr<Wmain> wmain_;
   std::unique_ptr<GameTable> table_;
-  Menu* menu_;  // owned by the main window
+  Menu* menu_ = nullptr;  // owned by the main window
   std::unique_ptr<Wstats> wstats_;
   std::unique_ptr<Wsettings> wsettings_;
   PrefsStore prefs_;
   QuitRequest* quitRequest_ = nullptr;
+  bool settingsRead_ = false;  // the preferences file gave settings to mirror
+  bool mainWindowPrepared_ = false;
   bool mainWindowShown_ = false;
   bool quitting_ = false;
 };

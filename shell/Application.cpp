@@ -28,10 +28,11 @@ void shareOneAllocationPool() {
 #endif
 }
 
-// Work that the first window waits for, begun on other threads while the
-// main window is built: the typefaces of the card pictures, and the session
-// bus, which the menu bar asks whether the desktop shows menus itself
-// (connecting, or finding there is no bus, takes a good many milliseconds).
+// Work that the main window waits for, begun on other threads once the
+// splash is up (the splash itself needs neither): the typefaces of the card
+// pictures, and the session bus, which the menu bar asks whether the
+// desktop shows menus itself (connecting, or finding there is no bus, takes
+// a good many milliseconds).
 void startWarmingUp() {
   assets::startPreparingPictures();
   QThreadPool::globalInstance()->start([] { QDBusConnection::sessionBus(); });
@@ -50,10 +51,11 @@ int runApplication(int argc, char* argv[]) {
   TerminationSignals termination;
   SingleInstance instance(preferencesFolder());
   if (!instance.acquire()) return tellAlreadyRunning(instance, termination);
-  startWarmingUp();
   App app;
   listenToOutsideRequests(app, termination, instance);
   if (!app.open()) return 0;
+  instance.answerLaterStarts();
+  startWarmingUp();
   return QApplication::exec();
 }
 

@@ -2,16 +2,17 @@
 
 #include <QCryptographicHash>
 #include <QDir>
-#include <QLocalSocket>
+#include <QtConcurrent/QtConcurrentRun>
 
+#include "assets/RuntimeModule.h"
 #include "engine/PrefsFile.h"
+#include "shell/InstanceLink.h"
 
 namespace velmoran {
 
 namespace {
 
 constexpr int answerMilliseconds = 1000;
-const QByteArray raisedAnswer = "raised\n";
 
 QString lockPath(const std::filesystem::path& folder) {
   return QString::fromStdString((folder / prefsFileName).string()) + ".lock";
@@ -21,6 +22,15 @@ QString lockPath(const std::filesystem::path& folder) {
 QString serverNameFor(const QString& lock) {
   const QByteArray hash = QCryptographicHash::hash(lock.toUtf8(), QCryptographicHash::Sha1);
   return QStringLiteral("velmoran-") + QString::fromLatin1(hash.toHex().left(20));
+}
+
+template <typename Entry>
+Entry linkEntry(const char* symbol) {
+  const auto entry = reinterpret_cast<Entry>(assets::runtimeModuleEntry(
+      VELMORAN_INSTANCE_LINK_NAME, VELMORAN_INSTANCE_LINK_BUILT, symbol));
+  if (!entry) qWarning("The module %s cannot be loaded: copies of the game cannot reach each other",
+                       VELMORAN_INSTANCE_LINK_NAME);
+  return entry;
 }
 
 }  // namespace
@@ -37,32 +47,22 @@ SingleInstance::SingleInstance(const std::filesystem::path& folder, QObject* par
 
 bool SingleInstance::acquire() {
   QDir().mkpath(QString::fromStdString(folder_.string()));
-  if (!lock_.tryLock(0)) return lock_.error() != QLockFile::LockFailedError;
-  answerLaterStarts();
-  return true;
+  return lock_.tryLock(0) || lock_.error() != QLockFile::LockFailedError;
 }
 
+// Only the copy that holds the lock listens: a socket under the name may
+// be another copy's.
 void SingleInstance::answerLaterStarts() {
-  // Holding the lock, any socket left by a crashed copy is ours to remove.
-  QLocalServer::removeServer(serverName_);
-  server_.setSocketOptions(QLocalServer::UserAccessOption);
-  if (!server_.listen(serverName_)) return;
-  connect(&server_, &QLocalServer::newConnection, this, [this] {
-    while (QLocalSocket* socket = server_.nextPendingConnection()) {
-      connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-      emit raiseRequested();
-      socket->write(raisedAnswer);
-      socket->flush();
-      socket->disconnectFromServer();
-    }
-  });
+  if (!lock_.isLocked()) return;
+  QtConcurrent::run(linkEntry<ListenForLaterStarts>, listenForLaterStartsSymbol)
+      .then(this, [this](ListenForLaterStarts listen) {
+        if (listen) listen(serverName_, this, [this] { emit raiseRequested(); });
+      });
 }
 
 bool SingleInstance::raiseRunningCopy() {
-  QLocalSocket socket;
-  socket.connectToServer(serverName_);
-  if (!socket.waitForConnected(answerMilliseconds)) return false;
-  return socket.waitForReadyRead(answerMilliseconds) && socket.readAll() == raisedAnswer;
+  const auto ask = linkEntry<AskToComeForward>(askToComeForwardSymbol);
+  return ask && ask(serverName_, answerMilliseconds);
 }
 
 }  // namespace velmoran

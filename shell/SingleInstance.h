@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QLocalServer>
 #include <QLockFile>
 #include <QObject>
 #include <filesystem>
@@ -21,6 +20,12 @@ class SingleInstance : public QObject {
   // as free: reading the preferences will tell the player about it.
   bool acquire();
 
+  // Starts listening for later starts; raiseRequested follows each. The
+  // listening begins once the messages' module is loaded on another thread,
+  // so that the splash is not kept waiting for it: until then a later start
+  // still finds the lock taken.
+  void answerLaterStarts();
+
   // From a later start: asks the running copy to bring its window to the
   // front. True when it answered.
   bool raiseRunningCopy();
@@ -29,11 +34,8 @@ class SingleInstance : public QObject {
   void raiseRequested();  // another start asked this copy to come forward
 
  private:
-  void answerLaterStarts();
-
   std::filesystem::path folder_;
   QLockFile lock_;
-  QLocalServer server_;
   QString serverName_;
 };
 

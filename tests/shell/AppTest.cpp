@@ -12,6 +12,7 @@
 #include <functional>
 
 #include "dialogs/Wcheat.h"
+#include "dialogs/Wsplash.h"
 #include "dialogs/Wstats.h"
 #include "engine/PrefsFile.h"
 #include "shell/App.h"
@@ -53,6 +54,15 @@ void startQuietGame(App& app) {
   r.gSound = false;
   r.delaySpeed = 0;
   r.newGame();
+}
+
+// The first top-level window of a type, or null.
+template <typename Window>
+Window* topLevel() {
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (auto* found = qobject_cast<Window*>(window)) return found;
+  }
+  return nullptr;
 }
 
 // Plays the first legal move from the hand; false when there is none.
@@ -268,6 +278,36 @@ class AppTest : public QObject {
     QCOMPARE(app.routines().moveNumber, 1);
     // The window shows the restored board before it is first seen.
     QCOMPARE(app.wmain().canvas().windowSurface(), app.wmain().canvas().offscreenPict());
+    QApplication::closeAllWindows();
+  }
+
+  // Drawing the main window's first pictures is the longest step of the
+  // start: the splash is on the screen before it, and the main window is
+  // ready behind the splash, hidden, before the splash ends.
+  void theSplashShowsBeforeTheMainWindowIsBuilt() {
+    App app;
+    QVERIFY(app.open());
+    auto* splash = topLevel<Wsplash>();
+    QVERIFY(splash && splash->isVisible());
+    QVERIFY(!topLevel<Wmain>());
+    QTRY_VERIFY(topLevel<Wmain>());
+    QVERIFY(splash->isVisible());
+    QVERIFY(!app.wmain().isVisible());
+    QCOMPARE(app.wmain().windowTitle(), QString::fromStdString(app.routines().title()));
+    QApplication::closeAllWindows();
+  }
+
+  // A key at once ends the splash before it was ever drawn: the main window
+  // is built then, and shows the game with its title.
+  void aSplashEndedAtOnceShowsTheMainWindowAllTheSame() {
+    App app;
+    QVERIFY(app.open());
+    auto* splash = topLevel<Wsplash>();
+    QVERIFY(splash);
+    QTest::keyClick(splash, Qt::Key_Space);
+    auto* wmain = topLevel<Wmain>();
+    QVERIFY(wmain && wmain->isVisible());
+    QCOMPARE(wmain->windowTitle(), QString::fromStdString(app.routines().title()));
     QApplication::closeAllWindows();
   }
 

@@ -1,6 +1,7 @@
-# The game's start maps no audio library: the audio back end is a module
-# loaded after the first window shows, and what the program needs at exec
-# is mapped before its first window.
+# The game's start maps no audio or network library: the audio back end and
+# the messages between running copies are modules loaded once the splash
+# shows, and what the program needs at exec is mapped before its first
+# window.
 #   cmake -DPROGRAM=path/to/velmoran -P StartupLibraries.cmake
 execute_process(COMMAND readelf -d ${PROGRAM} OUTPUT_VARIABLE dynamic RESULT_VARIABLE failed)
 if(failed)
@@ -8,7 +9,7 @@ if(failed)
 endif()
 string(REGEX MATCHALL "Shared library: \\[[^]]+\\]" needed "${dynamic}")
 foreach(library IN LISTS needed)
-  if(library MATCHES "Multimedia|pulse")
+  if(library MATCHES "Multimedia|pulse|Network")
     message(FATAL_ERROR "${PROGRAM} needs ${library} at start")
   endif()
 endforeach()
