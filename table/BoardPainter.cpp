@@ -9,6 +9,9 @@ namespace {
 
 const QColor black(0, 0, 0);
 const QColor inactiveFill(100, 0, 0);
+// A dimmed card is laid over black at a little over half its strength, so
+// about 47 per cent of the black shows through.
+constexpr double dimmedStrength = 1.0 - 120.0 / 255.0;
 
 }  // namespace
 
@@ -34,14 +37,21 @@ void BoardPainter::placeCard(int drawCode, int x, int y) {
   } else if (drawCode == highlightCode) {
     painter_.drawImage(origin, pictures_.legalFrame());
   } else if (drawCode > dimmedOffset) {
-    drawFace(drawCode - dimmedOffset, origin, pictures_.dimdeckpict());
+    drawDimmedFace(drawCode - dimmedOffset, origin);
   } else {
-    drawFace(drawCode, origin, pictures_.deckpict());
+    drawFace(drawCode, origin);
   }
 }
 
-void BoardPainter::drawFace(int card, QPoint origin, const QImage& sheet) {
-  painter_.drawImage(origin, sheet, pictures_.cardCell(card));
+void BoardPainter::drawFace(int card, QPoint origin) {
+  painter_.drawImage(origin, pictures_.deckpict(), pictures_.cardCell(card));
+}
+
+void BoardPainter::drawDimmedFace(int card, QPoint origin) {
+  painter_.fillRect(QRect(origin, QSize(size_.width, size_.height)), black);
+  painter_.setOpacity(dimmedStrength);
+  drawFace(card, origin);
+  painter_.setOpacity(1.0);
 }
 
 void BoardPainter::placeCardBack(QPoint origin) {

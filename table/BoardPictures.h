@@ -10,8 +10,8 @@
 
 namespace velmoran {
 
-// The pictures the board is drawn with at one card size: the card faces
-// and their dimmed copy, the card backs, the tapestry behind the hand and
+// The pictures the board is drawn with at one card size: the card faces,
+// the card backs, the tapestry behind the hand and
 // the books, the three labels and the victory banner, with where each
 // label goes. Changing the size picks the pictures of that size. A size
 // not drawn yet is shown with those of the nearest size stretched to it
@@ -28,9 +28,8 @@ class BoardPictures {
   // Tells when the pictures of a size are ready.
   PictureCache& cache() { return cache_; }
 
-  // The card faces, each an opaque card on black, and their dimmed copy.
+  // The card faces, each an opaque card on black.
   const QImage& deckpict() const { return pictures_->deckpict; }
-  const QImage& dimdeckpict() const { return pictures_->dimdeckpict; }
   const QImage& backspict() const { return pictures_->backspict; }
   const QImage& tapestry() const { return pictures_->tapestry; }  // already the panel's size
   const QImage& logoPict() const { return pictures_->logoPict; }

@@ -4,6 +4,7 @@
 #include <future>
 
 #include "assets/Assets.h"
+#include "table/LargeImage.h"
 
 namespace velmoran {
 
@@ -23,19 +24,21 @@ QImage whiteLeftOut(const QImage& label) {
 }
 
 // A sheet laid on black, so that each card is an opaque rectangle: copied,
-// not blended, and the same wherever it is drawn. The dimmed faces are laid
-// at a little over half their strength, so about 47 per cent of the black
-// shows through.
-constexpr double dimmedStrength = 1.0 - 120.0 / 255.0;
-
-QImage onBlack(const QImage& sheet, double strength = 1.0) {
-  QImage laid(sheet.size(), QImage::Format_RGB32);
+// not blended, and the same wherever it is drawn.
+QImage onBlack(const QImage& sheet) {
+  QImage laid = largeImage(sheet.size(), QImage::Format_RGB32);
   laid.fill(Qt::black);
   if (sheet.isNull()) return laid;
-  QPainter painter(&laid);
-  painter.setOpacity(strength);
-  painter.drawImage(0, 0, sheet);
+  QPainter(&laid).drawImage(0, 0, sheet);
   return laid;
+}
+
+// The backs keep their transparent corners.
+QImage backsSheet(const QImage& sheet) {
+  QImage copy = largeImage(sheet.size(), boardFormat);
+  copy.fill(Qt::transparent);
+  QPainter(&copy).drawImage(0, 0, sheet);
+  return copy;
 }
 
 // A rounded frame three pixels wide inside the place, with a one-pixel
@@ -75,15 +78,22 @@ QImage stretched(const QImage& picture, double ratio) {
                         Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
+// Sheets are stretched onto memory that is quick to fill: this is done on
+// the UI thread at every new size.
 QImage stretched(const QImage& sheet, QSize size) {
-  return sheet.isNull() ? sheet : sheet.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+  if (sheet.isNull()) return sheet;
+  QImage stretched = largeImage(size, sheet.format());
+  QPainter painter(&stretched);
+  painter.setCompositionMode(QPainter::CompositionMode_Source);
+  painter.drawImage(stretched.rect(), sheet);
+  return stretched;
 }
 
 }  // namespace
 
 qsizetype SizePictures::bytes() const {
   qsizetype total = 0;
-  for (const QImage* picture : {&deckpict, &dimdeckpict, &backspict, &tapestry, &logoPict,
+  for (const QImage* picture : {&deckpict, &backspict, &tapestry, &logoPict,
                                 &booksPict, &handPict, &victoryPict, &gridPlace, &sidePlace,
                                 &legalFrame})
     total += picture->sizeInBytes();
@@ -95,13 +105,10 @@ SizePictures drawSizePictures(CardSize size, const QImage& tapestryPict) {
   const int w = size.width;
   // The faces and the backs take longest: each gets a thread of its own
   // (the backs spread over more), the rest is drawn here meanwhile.
-  auto faces = std::async(std::launch::async, [w] {
-    const QImage sheet = assets::drawFamilyMember(Family::Deck, w);
-    return std::pair(onBlack(sheet), onBlack(sheet, dimmedStrength));
-  });
-  auto backs = std::async(std::launch::async, [w] {
-    return assets::drawFamilyMember(Family::Backs, w).convertToFormat(boardFormat);
-  });
+  auto faces = std::async(std::launch::async,
+                          [w] { return onBlack(assets::drawFamilyMember(Family::Deck, w)); });
+  auto backs = std::async(std::launch::async,
+                          [w] { return backsSheet(assets::drawFamilyMember(Family::Backs, w)); });
   SizePictures pictures;
   pictures.size = size;
   pictures.logoPict = whiteLeftOut(assets::drawFamilyMember(Family::Logo, w));
@@ -111,7 +118,7 @@ SizePictures drawSizePictures(CardSize size, const QImage& tapestryPict) {
       assets::drawFamilyMember(Family::Victory, w).convertToFormat(boardFormat);
   pictures.tapestry = panelTapestry(tapestryPict, size, Qt::SmoothTransformation);
   drawPlaces(pictures);
-  std::tie(pictures.deckpict, pictures.dimdeckpict) = faces.get();
+  pictures.deckpict = faces.get();
   pictures.backspict = backs.get();
   return pictures;
 }
@@ -122,7 +129,6 @@ SizePictures stretchedSizePictures(const SizePictures& drawn, CardSize size) {
   SizePictures pictures;
   pictures.size = size;
   pictures.deckpict = stretched(drawn.deckpict, sheet13);
-  pictures.dimdeckpict = stretched(drawn.dimdeckpict, sheet13);
   pictures.backspict = stretched(drawn.backspict, sheet8);
   pictures.tapestry = stretched(drawn.tapestry, QSize(size.tapestryWidth(), size.boardHeight()));
   pictures.logoPict = stretched(drawn.logoPict, ratio);

@@ -7,12 +7,12 @@
 namespace velmoran {
 
 // Everything the board is drawn with at one card size: the card faces laid
-// on black and their dimmed copy, the backs, the tapestry squeezed into the
-// panel, the three labels with their white left out, the victory banner
-// and the empty and legal places.
+// on black, the backs, the tapestry squeezed into the panel, the three
+// labels with their white left out, the victory banner and the empty and
+// legal places.
 struct SizePictures {
   CardSize size;
-  QImage deckpict, dimdeckpict, backspict, tapestry;
+  QImage deckpict, backspict, tapestry;
   QImage logoPict, booksPict, handPict, victoryPict;
   QImage gridPlace, sidePlace, legalFrame;
 
