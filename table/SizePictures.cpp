@@ -58,8 +58,10 @@ QImage framedPlace(CardSize size, const QColor& fill, const QColor& outer, const
 }
 
 // The whole tapestry squeezed into the panel; opaque, so copied, not blended.
-QImage panelTapestry(const QImage& tapestryPict, CardSize size, Qt::TransformationMode mode) {
-  return tapestryPict.scaled(size.tapestryWidth(), size.boardHeight(), Qt::IgnoreAspectRatio, mode)
+QImage panelTapestry(const QImage& tapestryPict, CardSize size) {
+  return tapestryPict
+      .scaled(size.tapestryWidth(), size.boardHeight(), Qt::IgnoreAspectRatio,
+              Qt::SmoothTransformation)
       .convertToFormat(QImage::Format_RGB32);
 }
 
@@ -71,31 +73,12 @@ void drawPlaces(SizePictures& pictures) {
       framedPlace(size, Qt::transparent, QColor(100, 100, 0), QColor(220, 220, 0));
 }
 
-// Labels keep their own proportions: stretched by the ratio of card widths.
-QImage stretched(const QImage& picture, double ratio) {
-  if (picture.isNull()) return picture;
-  return picture.scaled(qRound(picture.width() * ratio), qRound(picture.height() * ratio),
-                        Qt::IgnoreAspectRatio, Qt::FastTransformation);
-}
-
-// Sheets are stretched onto memory that is quick to fill: this is done on
-// the UI thread at every new size.
-QImage stretched(const QImage& sheet, QSize size) {
-  if (sheet.isNull()) return sheet;
-  QImage stretched = largeImage(size, sheet.format());
-  QPainter painter(&stretched);
-  painter.setCompositionMode(QPainter::CompositionMode_Source);
-  painter.drawImage(stretched.rect(), sheet);
-  return stretched;
-}
-
 }  // namespace
 
 qsizetype SizePictures::bytes() const {
   qsizetype total = 0;
-  for (const QImage* picture : {&deckpict, &backspict, &tapestry, &logoPict,
-                                &booksPict, &handPict, &victoryPict, &gridPlace, &sidePlace,
-                                &legalFrame})
+  for (const QImage* picture : {&deckpict, &backspict, &tapestry, &logoPict, &booksPict,
+                                &handPict, &victoryPict, &gridPlace, &sidePlace, &legalFrame})
     total += picture->sizeInBytes();
   return total;
 }
@@ -116,26 +99,10 @@ SizePictures drawSizePictures(CardSize size, const QImage& tapestryPict) {
   pictures.handPict = whiteLeftOut(assets::drawFamilyMember(Family::Hand, w));
   pictures.victoryPict =
       assets::drawFamilyMember(Family::Victory, w).convertToFormat(boardFormat);
-  pictures.tapestry = panelTapestry(tapestryPict, size, Qt::SmoothTransformation);
+  pictures.tapestry = panelTapestry(tapestryPict, size);
   drawPlaces(pictures);
   pictures.deckpict = faces.get();
   pictures.backspict = backs.get();
-  return pictures;
-}
-
-SizePictures stretchedSizePictures(const SizePictures& drawn, CardSize size) {
-  const double ratio = static_cast<double>(size.width) / drawn.size.width;
-  const QSize sheet13(13 * size.width, 4 * size.height), sheet8(8 * size.width, 4 * size.height);
-  SizePictures pictures;
-  pictures.size = size;
-  pictures.deckpict = stretched(drawn.deckpict, sheet13);
-  pictures.backspict = stretched(drawn.backspict, sheet8);
-  pictures.tapestry = stretched(drawn.tapestry, QSize(size.tapestryWidth(), size.boardHeight()));
-  pictures.logoPict = stretched(drawn.logoPict, ratio);
-  pictures.booksPict = stretched(drawn.booksPict, ratio);
-  pictures.handPict = stretched(drawn.handPict, ratio);
-  pictures.victoryPict = stretched(drawn.victoryPict, ratio);
-  drawPlaces(pictures);
   return pictures;
 }
 

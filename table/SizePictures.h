@@ -24,8 +24,4 @@ struct SizePictures {
 // 550 x 1200 tapestry.
 SizePictures drawSizePictures(CardSize size, const QImage& tapestryPict);
 
-// A quick stand-in while the pictures of a size are drawn: those of another
-// size stretched to it.
-SizePictures stretchedSizePictures(const SizePictures& drawn, CardSize size);
-
 }  // namespace velmoran

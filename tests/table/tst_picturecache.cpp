@@ -1,6 +1,7 @@
 // The pictures of a card size: drawn off the UI thread while another
 // size's stand in, and only the size in use and one other kept.
 #include <QSignalSpy>
+#include <functional>
 #include <QTest>
 
 #include "tests/table/TableFixture.h"
@@ -45,6 +46,21 @@ class PictureCacheTest : public QObject {
   void resizedBoardShowsTheNewSizesOwnCards();
 };
 
+// What a drawing covers, laid one pixel in from the edges of a clear
+// picture one pixel larger all round: exactly the given size, or not.
+bool coversExactly(QSize size, const std::function<void(QPainter&, QPoint)>& draw) {
+  QImage canvas(size + QSize(2, 2), QImage::Format_ARGB32_Premultiplied);
+  canvas.fill(Qt::transparent);
+  QPainter painter(&canvas);
+  draw(painter, QPoint(1, 1));
+  painter.end();
+  const QRect inside(QPoint(1, 1), size);
+  for (int y = 0; y < canvas.height(); ++y)
+    for (int x = 0; x < canvas.width(); ++x)
+      if ((qAlpha(canvas.pixel(x, y)) == 255) != inside.contains(x, y)) return false;
+  return true;
+}
+
 // The stand-in has the new size's geometry, so the board is laid out right
 // at once; the size's own pictures replace it when they are drawn.
 void PictureCacheTest::newSizeIsStoodInForUntilDrawn() {
@@ -55,14 +71,20 @@ void PictureCacheTest::newSizeIsStoodInForUntilDrawn() {
   const CardSize cards = CardSize::ofWidth(60);
   pictures.setCardSize(cards);
   QVERIFY(!pictures.drawnForSize());
-  QCOMPARE(pictures.deckpict().size(), QSize(13 * 60, 4 * 84));
-  QCOMPARE(pictures.backspict().size(), QSize(8 * 60, 4 * 84));
-  QCOMPARE(pictures.tapestry().size(), QSize(cards.tapestryWidth(), cards.boardHeight()));
-  QCOMPARE(pictures.fetchCardback(1).size(), QSize(60, 84));
-
-  QVERIFY(drawnInTime(pictures));
+  for (int drawn = 0; drawn < 2; ++drawn) {
+    const QSize card(cards.width, cards.height);
+    QVERIFY(coversExactly(card, [&](QPainter& p, QPoint at) { pictures.drawCard(p, at, 25); }));
+    QVERIFY(coversExactly(QSize(cards.tapestryWidth(), cards.boardHeight()),
+                          [&](QPainter& p, QPoint at) { pictures.drawTapestry(p, at); }));
+    QCOMPARE(pictures.fetchCardback(1).size(), card);
+    QVERIFY(drawnInTime(pictures));
+  }
   QVERIFY(!pictures.takeDrawnPictures());  // nothing left to replace
-  QVERIFY(sameCard(pictures.deckpict(), pictures.cardCell(25).topLeft(), cards, 25));
+  QImage face(cards.width, cards.height, QImage::Format_RGB32);
+  QPainter painter(&face);
+  pictures.drawCard(painter, QPoint(0, 0), 25);
+  painter.end();
+  QVERIFY(sameCard(face, QPoint(0, 0), cards, 25));
   QCOMPARE(pictures.logoPict().size(),
            assets::drawFamilyMember(assets::Family::Logo, 60).size());
   QCOMPARE(pictures.victoryPict().size(),
