@@ -58,16 +58,34 @@ PictureCache::Pictures PictureCache::drawNow(CardSize size) {
 }
 
 void PictureCache::request(CardSize size) {
-  if (find(size) || !drawing_.insert(size.width).second) return;
+  if (!find(size) && !drawing_) draw(size);
+}
+
+// Drawing several sizes at once would hold the memory of each and starve
+// the shared threads that painting uses.
+void PictureCache::draw(CardSize size) {
+  drawing_ = size;
   QtConcurrent::run(drawSizePictures, size, tapestryPict_)
-      .then(this, [this, size](SizePictures pictures) {
-        QElapsedTimer held;
-        held.start();
-        drawing_.erase(size.width);
-        keep(std::move(pictures));
-        qCDebug(resizeLog, "cards %d kept, %.1f ms", size.width, held.nsecsElapsed() / 1e6);
-        emit ready(size);
-      });
+      .then(this, [this](SizePictures pictures) { drawn(std::move(pictures)); });
+}
+
+void PictureCache::drawn(SizePictures pictures) {
+  QElapsedTimer held;
+  held.start();
+  const CardSize size = pictures.size;
+  drawing_.reset();
+  if (size == inUse_) {
+    keep(std::move(pictures));
+    qCDebug(resizeLog, "cards %d kept, %.1f ms", size.width, held.nsecsElapsed() / 1e6);
+    emit ready(size);
+  } else if (!this->held(inUse_)) {
+    draw(inUse_);  // the window moved on meanwhile
+  }
+}
+
+bool PictureCache::held(CardSize size) const {
+  return std::any_of(held_.begin(), held_.end(),
+                     [size](const Pictures& p) { return p->size == size; });
 }
 
 PictureCache::Pictures PictureCache::nearest(CardSize size) const {
