@@ -21,7 +21,7 @@ Q_LOGGING_CATEGORY(resizeLog, "velmoran.resize", QtWarningMsg)
 // The tapestry: the 150-pixel tile repeated four across and eight down, the
 // fourth column cut at 550.
 QImage makeTapestry() {
-  QImage tapestry(550, 1200, QImage::Format_ARGB32_Premultiplied);
+  QImage tapestry(550, 1200, QImage::Format_RGB32);  // opaque: scaled without a copy
   tapestry.fill(Qt::black);
   const QImage tile = assets::picture("bluetile");
   if (tile.isNull()) return tapestry;

@@ -10,18 +10,19 @@
 
 namespace velmoran {
 
-// The pictures of the card sizes the window has used lately. The size in
-// use and the one before it are kept, the least recently used is let go
-// when another is drawn, so memory stays bounded however often the window
-// is resized. A size not yet drawn is drawn off the UI thread, one size at
+// The pictures of the card sizes the window has used lately. Only the size
+// in use is kept: the one before it goes once the new size's own pictures
+// are drawn, so memory stays bounded however often the window is resized. A size not yet drawn is drawn off the UI thread, one size at
 // a time: sizes the window passed while one was drawn are skipped.
 class PictureCache : public QObject {
   Q_OBJECT
  public:
   using Pictures = std::shared_ptr<const SizePictures>;
 
-  // Besides the size in use, this many others are kept.
-  static constexpr int othersKept = 1;
+  // Besides the size in use, this many others are kept, the least recently
+  // used let go first. Drawing a size again takes a few tens of milliseconds
+  // off the UI thread; keeping one costs megabytes.
+  static constexpr int othersKept = 0;
 
   explicit PictureCache(QObject* parent = nullptr);
 

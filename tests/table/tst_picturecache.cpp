@@ -1,5 +1,6 @@
 // The pictures of a card size: drawn off the UI thread while another
-// size's stand in, and only the size in use and one other kept.
+// size's stand in, and only the size in use and as many others as the
+// cache keeps are held.
 #include <QSignalSpy>
 #include <functional>
 #include <QTest>
@@ -41,7 +42,7 @@ class PictureCacheTest : public QObject {
   Q_OBJECT
  private slots:
   void newSizeIsStoodInForUntilDrawn();
-  void onlyTheSizeInUseAndOneMoreAreKept();
+  void onlyTheSizeInUseAndTheKeptOthersAreHeld();
   void sizeInUseOutlivesSizesDrawnAfterIt();
   void onlyTheLatestSizeAskedForIsDrawn();
   void resizedBoardShowsTheNewSizesOwnCards();
@@ -92,16 +93,17 @@ void PictureCacheTest::newSizeIsStoodInForUntilDrawn() {
            assets::drawFamilyMember(assets::Family::Victory, 60).size());
 }
 
-void PictureCacheTest::onlyTheSizeInUseAndOneMoreAreKept() {
+void PictureCacheTest::onlyTheSizeInUseAndTheKeptOthersAreHeld() {
   BoardPictures pictures;
   for (int width = smallestCardWidth; width <= largestCardWidth; width += cardWidthStep) {
     pictures.setCardSize(CardSize::ofWidth(width));
     QVERIFY(drawnInTime(pictures));
     QVERIFY(pictures.cache().sizesHeld() <= 1 + PictureCache::othersKept);
   }
-  QCOMPARE(pictures.cache().sizesHeld(), 2);
-  // The oldest went first: the nearest to the smallest size is now 85.
-  QCOMPARE(pictures.cache().nearest(CardSize::ofWidth(40))->size, CardSize::ofWidth(85));
+  QCOMPARE(pictures.cache().sizesHeld(), 1 + PictureCache::othersKept);
+  // The oldest went first: the nearest to the smallest size is the oldest kept.
+  QCOMPARE(pictures.cache().nearest(CardSize::ofWidth(40))->size,
+           CardSize::ofWidth(largestCardWidth - PictureCache::othersKept * cardWidthStep));
 }
 
 // A live resize passes through sizes whose drawing ends after the window
@@ -120,7 +122,7 @@ void PictureCacheTest::sizeInUseOutlivesSizesDrawnAfterIt() {
   QTest::qWait(500);
   QCOMPARE(ready.count(), 0);
 
-  QCOMPARE(pictures.cache().sizesHeld(), 2);
+  QCOMPARE(pictures.cache().sizesHeld(), 1 + PictureCache::othersKept);
   QCOMPARE(pictures.cache().nearest(CardSize::ofWidth(45))->size, CardSize::ofWidth(45));
   QVERIFY(pictures.cache().find(CardSize::ofWidth(45)));
 }
@@ -138,8 +140,8 @@ void PictureCacheTest::onlyTheLatestSizeAskedForIsDrawn() {
   QTest::qWait(200);  // nothing else arrives
   QCOMPARE(ready.count(), 1);
   QCOMPARE(ready.first().first().value<CardSize>(), CardSize::ofWidth(largestCardWidth));
-  QCOMPARE(pictures.cache().sizesHeld(), 2);
-  QVERIFY(pictures.cache().find(CardSize::ofWidth(40)));
+  QCOMPARE(pictures.cache().sizesHeld(), 1 + PictureCache::othersKept);
+  QVERIFY(pictures.cache().find(CardSize::ofWidth(largestCardWidth)));
 }
 
 void PictureCacheTest::resizedBoardShowsTheNewSizesOwnCards() {
