@@ -1,12 +1,17 @@
 // How long the board takes to draw, a whole drop without animation, the
 // pictures of a card size on and off the UI thread, a resize to a size
-// not drawn yet, and the memory the pictures of the last sizes hold.
+// not drawn yet, the memory the pictures of the last sizes hold, and what
+// fresh memory for the largest board costs.
 #include <QSignalSpy>
 #include <QTest>
 
 #include "tests/table/TableFixture.h"
 #include "table/BoardPictures.h"
+#include "table/LargeImage.h"
 #include "table/SizePictures.h"
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 using namespace velmoran;
 using testing::Table;
@@ -24,6 +29,8 @@ class TableBenchmark : public QObject {
   void sizePicturesOffTheUiThread();
   void resizeToASizeNotDrawnYet();
   void picturesHeldAfterVisitingAllSizes();
+  void largestBoardOnFreshMemory_data();
+  void largestBoardOnFreshMemory();
 };
 
 namespace {
@@ -146,6 +153,28 @@ void TableBenchmark::picturesHeldAfterVisitingAllSizes() {
   QCOMPARE(pictures.cache().sizesHeld(), 1 + PictureCache::othersKept);
   QTest::setBenchmarkResult(static_cast<qreal>(pictures.cache().bytesHeld()),
                             QTest::BytesAllocated);
+}
+
+void TableBenchmark::largestBoardOnFreshMemory_data() {
+  QTest::addColumn<bool>("twoMegabytePages");
+  QTest::newRow("4 KB pages") << false;
+  QTest::newRow("2 MB pages") << true;
+}
+
+// What a new board picture of the largest size costs before anything is
+// drawn on it: the system filling in fresh memory. Big pictures get fresh
+// memory each time, as in the game, which gives them back when freed.
+void TableBenchmark::largestBoardOnFreshMemory() {
+  QFETCH(bool, twoMegabytePages);
+#ifdef __GLIBC__
+  mallopt(M_MMAP_THRESHOLD, 512 * 1024);
+#endif
+  const QSize board(1639, 1144);
+  QBENCHMARK {
+    QImage picture = twoMegabytePages ? largeImage(board, QImage::Format_ARGB32_Premultiplied)
+                                      : QImage(board, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::black);
+  }
 }
 
 QTEST_MAIN(TableBenchmark)
