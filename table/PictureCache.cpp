@@ -2,7 +2,6 @@
 
 #include <QElapsedTimer>
 #include <QLoggingCategory>
-#include <QPainter>
 #include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
 #include <cstdlib>
@@ -18,19 +17,6 @@ namespace {
 
 Q_LOGGING_CATEGORY(resizeLog, "velmoran.resize", QtWarningMsg)
 
-// The tapestry: the 150-pixel tile repeated four across and eight down, the
-// fourth column cut at 550.
-QImage makeTapestry() {
-  QImage tapestry(550, 1200, QImage::Format_RGB32);  // opaque: scaled without a copy
-  tapestry.fill(Qt::black);
-  const QImage tile = assets::picture("bluetile");
-  if (tile.isNull()) return tapestry;
-  QPainter painter(&tapestry);
-  for (int i = 0; i < 4; ++i)
-    for (int j = 0; j < 8; ++j) painter.drawImage(150 * i, 150 * j, tile, 0, 0, 150, 150);
-  return tapestry;
-}
-
 // The program keeps one allocation pool for all threads (see
 // runApplication): the pages that evicted pictures let go can be given back.
 void giveBackFreedPages() {
@@ -41,7 +27,10 @@ void giveBackFreedPages() {
 
 }  // namespace
 
-PictureCache::PictureCache(QObject* parent) : QObject(parent), tapestryPict_(makeTapestry()) {}
+// The tile is fetched here, on the UI thread: the picture accessors are
+// not for other threads.
+PictureCache::PictureCache(QObject* parent)
+    : QObject(parent), bluetile_(assets::picture("bluetile")) {}
 
 PictureCache::Pictures PictureCache::find(CardSize size) {
   inUse_ = size;
@@ -54,7 +43,7 @@ PictureCache::Pictures PictureCache::find(CardSize size) {
 
 PictureCache::Pictures PictureCache::drawNow(CardSize size) {
   if (Pictures drawn = find(size)) return drawn;
-  return keep(drawSizePictures(size, tapestryPict_));
+  return keep(drawSizePictures(size, bluetile_));
 }
 
 void PictureCache::request(CardSize size) {
@@ -65,7 +54,7 @@ void PictureCache::request(CardSize size) {
 // the shared threads that painting uses.
 void PictureCache::draw(CardSize size) {
   drawing_ = size;
-  QtConcurrent::run(drawSizePictures, size, tapestryPict_)
+  QtConcurrent::run(drawSizePictures, size, bluetile_)
       .then(this, [this](SizePictures pictures) { drawn(std::move(pictures)); });
 }
 

@@ -50,7 +50,7 @@ class PictureCache : public QObject {
   void drawn(SizePictures pictures);
   bool held(CardSize size) const;
 
-  QImage tapestryPict_;       // 550 x 1200, the tile repeated
+  QImage bluetile_;           // the tapestry's tile
   std::list<Pictures> held_;  // the most recently used first
   std::optional<CardSize> drawing_;  // the size being drawn now
   CardSize inUse_;

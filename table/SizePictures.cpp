@@ -57,9 +57,22 @@ QImage framedPlace(CardSize size, const QColor& fill, const QColor& outer, const
   return fill.alpha() == 255 ? place.convertToFormat(QImage::Format_RGB32) : place;
 }
 
+// The tapestry: the 150-pixel tile repeated four across and eight down,
+// the fourth column cut at 550. Opaque, so scaling it makes no copy. Made
+// for each size and let go, rather than kept for the run.
+QImage tapestryPict(const QImage& bluetile) {
+  QImage tapestry(550, 1200, QImage::Format_RGB32);
+  tapestry.fill(Qt::black);
+  if (bluetile.isNull()) return tapestry;
+  QPainter painter(&tapestry);
+  for (int i = 0; i < 4; ++i)
+    for (int j = 0; j < 8; ++j) painter.drawImage(150 * i, 150 * j, bluetile, 0, 0, 150, 150);
+  return tapestry;
+}
+
 // The whole tapestry squeezed into the panel; opaque, so copied, not blended.
-QImage panelTapestry(const QImage& tapestryPict, CardSize size) {
-  return tapestryPict
+QImage panelTapestry(const QImage& bluetile, CardSize size) {
+  return tapestryPict(bluetile)
       .scaled(size.tapestryWidth(), size.boardHeight(), Qt::IgnoreAspectRatio,
               Qt::SmoothTransformation)
       .convertToFormat(QImage::Format_RGB32);
@@ -83,7 +96,7 @@ qsizetype SizePictures::bytes() const {
   return total;
 }
 
-SizePictures drawSizePictures(CardSize size, const QImage& tapestryPict) {
+SizePictures drawSizePictures(CardSize size, const QImage& bluetile) {
   using assets::Family;
   const int w = size.width;
   // The faces and the backs take longest: each gets a thread of its own
@@ -99,7 +112,7 @@ SizePictures drawSizePictures(CardSize size, const QImage& tapestryPict) {
   pictures.handPict = whiteLeftOut(assets::drawFamilyMember(Family::Hand, w));
   pictures.victoryPict =
       assets::drawFamilyMember(Family::Victory, w).convertToFormat(boardFormat);
-  pictures.tapestry = panelTapestry(tapestryPict, size);
+  pictures.tapestry = panelTapestry(bluetile, size);
   drawPlaces(pictures);
   pictures.deckpict = faces.get();
   pictures.backspict = backs.get();

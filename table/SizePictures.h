@@ -20,8 +20,8 @@ struct SizePictures {
 };
 
 // Draws the pictures of a size from scratch, the big sheets at the same
-// time on several threads. Safe on any thread; tapestryPict is the whole
-// 550 x 1200 tapestry.
-SizePictures drawSizePictures(CardSize size, const QImage& tapestryPict);
+// time on several threads. Safe on any thread; bluetile is the tapestry's
+// 150-pixel tile.
+SizePictures drawSizePictures(CardSize size, const QImage& bluetile);
 
 }  // namespace velmoran

@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "tests/table/TableFixture.h"
+#include "assets/Assets.h"
 #include "table/BoardPictures.h"
 #include "table/LargeImage.h"
 #include "table/SizePictures.h"
@@ -90,8 +91,8 @@ void TableBenchmark::sizePicturesOnTheUiThread_data() { addWidths(); }
 // What the UI thread was held for at each new size when it drew them itself.
 void TableBenchmark::sizePicturesOnTheUiThread() {
   QFETCH(int, cardWidth);
-  const QImage tapestry(550, 1200, QImage::Format_ARGB32_Premultiplied);
-  QBENCHMARK { drawSizePictures(CardSize::ofWidth(cardWidth), tapestry); }
+  const QImage bluetile = assets::picture("bluetile");
+  QBENCHMARK { drawSizePictures(CardSize::ofWidth(cardWidth), bluetile); }
 }
 
 // The window starts at the smallest size, which is kept: the next one up
