@@ -67,12 +67,12 @@ void PictureCache::drawn(SizePictures pictures) {
     keep(std::move(pictures));
     qCDebug(resizeLog, "cards %d kept, %.1f ms", size.width, held.nsecsElapsed() / 1e6);
     emit ready(size);
-  } else if (!this->held(inUse_)) {
+  } else if (!holds(inUse_)) {
     draw(inUse_);  // the window moved on meanwhile
   }
 }
 
-bool PictureCache::held(CardSize size) const {
+bool PictureCache::holds(CardSize size) const {
   return std::any_of(held_.begin(), held_.end(),
                      [size](const Pictures& p) { return p->size == size; });
 }

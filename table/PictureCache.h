@@ -48,7 +48,7 @@ class PictureCache : public QObject {
   Pictures keep(SizePictures pictures);
   void draw(CardSize size);
   void drawn(SizePictures pictures);
-  bool held(CardSize size) const;
+  bool holds(CardSize size) const;
 
   QImage bluetile_;           // the tapestry's tile
   std::list<Pictures> held_;  // the most recently used first
