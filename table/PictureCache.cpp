@@ -54,6 +54,7 @@ void PictureCache::request(CardSize size) {
 // the shared threads that painting uses.
 void PictureCache::draw(CardSize size) {
   drawing_ = size;
+  drawTime_.start();
   QtConcurrent::run(drawSizePictures, size, bluetile_)
       .then(this, [this](SizePictures pictures) { drawn(std::move(pictures)); });
 }
@@ -63,6 +64,8 @@ void PictureCache::drawn(SizePictures pictures) {
   held.start();
   const CardSize size = pictures.size;
   drawing_.reset();
+  qCDebug(resizeLog, "cards %d drawn off the UI thread in %.1f ms", size.width,
+          drawTime_.nsecsElapsed() / 1e6);
   if (size == inUse_) {
     keep(std::move(pictures));
     qCDebug(resizeLog, "cards %d kept, %.1f ms", size.width, held.nsecsElapsed() / 1e6);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QObject>
 #include <list>
@@ -53,6 +54,7 @@ class PictureCache : public QObject {
   QImage bluetile_;           // the tapestry's tile
   std::list<Pictures> held_;  // the most recently used first
   std::optional<CardSize> drawing_;  // the size being drawn now
+  QElapsedTimer drawTime_;           // since it was begun
   CardSize inUse_;
 };
 

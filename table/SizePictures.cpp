@@ -61,7 +61,7 @@ QImage framedPlace(CardSize size, const QColor& fill, const QColor& outer, const
 // the fourth column cut at 550. Opaque, so scaling it makes no copy. Made
 // for each size and let go, rather than kept for the run.
 QImage tapestryPict(const QImage& bluetile) {
-  QImage tapestry(550, 1200, QImage::Format_RGB32);
+  QImage tapestry = largeImage(QSize(550, 1200), QImage::Format_RGB32);
   tapestry.fill(Qt::black);
   if (bluetile.isNull()) return tapestry;
   QPainter painter(&tapestry);
@@ -99,21 +99,25 @@ qsizetype SizePictures::bytes() const {
 SizePictures drawSizePictures(CardSize size, const QImage& bluetile) {
   using assets::Family;
   const int w = size.width;
-  // The faces and the backs take longest: each gets a thread of its own
-  // (the backs spread over more), the rest is drawn here meanwhile.
+  // Each of the big pictures gets a thread of its own (the backs spread
+  // over more); the labels are drawn here meanwhile.
   auto faces = std::async(std::launch::async,
                           [w] { return onBlack(assets::drawFamilyMember(Family::Deck, w)); });
   auto backs = std::async(std::launch::async,
                           [w] { return backsSheet(assets::drawFamilyMember(Family::Backs, w)); });
+  auto tapestry = std::async(std::launch::async,
+                             [&bluetile, size] { return panelTapestry(bluetile, size); });
+  auto victory = std::async(std::launch::async, [w] {
+    return assets::drawFamilyMember(Family::Victory, w).convertToFormat(boardFormat);
+  });
   SizePictures pictures;
   pictures.size = size;
   pictures.logoPict = whiteLeftOut(assets::drawFamilyMember(Family::Logo, w));
   pictures.booksPict = whiteLeftOut(assets::drawFamilyMember(Family::Books, w));
   pictures.handPict = whiteLeftOut(assets::drawFamilyMember(Family::Hand, w));
-  pictures.victoryPict =
-      assets::drawFamilyMember(Family::Victory, w).convertToFormat(boardFormat);
-  pictures.tapestry = panelTapestry(bluetile, size);
   drawPlaces(pictures);
+  pictures.victoryPict = victory.get();
+  pictures.tapestry = tapestry.get();
   pictures.deckpict = faces.get();
   pictures.backspict = backs.get();
   return pictures;
