@@ -13,8 +13,9 @@ namespace velmoran {
 
 // The pictures of the card sizes the window has used lately. Only the size
 // in use is kept: the one before it goes once the new size's own pictures
-// are drawn, so memory stays bounded however often the window is resized. A size not yet drawn is drawn off the UI thread, one size at
-// a time: sizes the window passed while one was drawn are skipped.
+// are drawn, so memory stays bounded however often the window is resized.
+// A size not yet drawn is drawn off the UI thread, one size at a time:
+// sizes the window passed while one was drawn are skipped.
 class PictureCache : public QObject {
   Q_OBJECT
  public:
@@ -51,8 +52,8 @@ class PictureCache : public QObject {
   void drawn(SizePictures pictures);
   bool holds(CardSize size) const;
 
-  QImage bluetile_;           // the tapestry's tile
-  std::list<Pictures> held_;  // the most recently used first
+  QImage bluetile_;                  // the tapestry's tile
+  std::list<Pictures> held_;         // the most recently used first
   std::optional<CardSize> drawing_;  // the size being drawn now
   QElapsedTimer drawTime_;           // since it was begun
   CardSize inUse_;
