@@ -21,10 +21,14 @@ namespace {
 // Pictures are large, and many are drawn on other threads. The C library
 // would keep each thread's memory in a pool of its own, where the UI thread
 // cannot reuse it and little is ever given back: one pool for all, chosen
-// before any thread starts.
+// before any thread starts. A picture of half a megabyte or more gets
+// memory of its own, given back the moment it is freed; left to itself the
+// library would raise that bound to the largest picture yet freed and keep
+// such pictures in the pool, which then only grows.
 void shareOneAllocationPool() {
 #ifdef __GLIBC__
   mallopt(M_ARENA_MAX, 1);
+  mallopt(M_MMAP_THRESHOLD, 512 * 1024);
 #endif
 }
 

@@ -2,6 +2,7 @@
 
 #include "table/BoardPainter.h"
 #include "table/BoardView.h"
+#include "table/LargeImage.h"
 
 namespace velmoran {
 
@@ -18,11 +19,17 @@ void BoardCanvas::setView(BoardView* view) {
   view_->setSurface(&surface_);
 }
 
+// A live resize passes many window sizes with the same cards: the board
+// picture is made anew only when the card size changes.
 void BoardCanvas::setCardSize(CardSize cards) {
+  const QSize board(cards.boardWidth(), cards.boardHeight());
   pictures_.setCardSize(cards);
-  surface_ = QImage();
-  offscreenPict_ = QImage(cards.boardWidth(), cards.boardHeight(), boardFormat);
-  offscreenPict_.fill(Qt::black);
+  if (offscreenPict_.size() != board) {
+    surface_ = QImage();
+    offscreenPict_ = QImage();  // the old board goes before the new one is made
+    offscreenPict_ = largeImage(board, boardFormat);
+    offscreenPict_.fill(Qt::black);
+  }
   surface_ = offscreenPict_;
   target_ = DrawTarget::Offscreen;
 }

@@ -9,6 +9,9 @@ namespace {
 
 const QColor black(0, 0, 0);
 const QColor inactiveFill(100, 0, 0);
+// A dimmed card is laid over black at a little over half its strength, so
+// about 47 per cent of the black shows through.
+constexpr double dimmedStrength = 1.0 - 120.0 / 255.0;
 
 }  // namespace
 
@@ -32,16 +35,23 @@ void BoardPainter::placeCard(int drawCode, int x, int y) {
   } else if (drawCode == emptyCode) {
     placeEmpty(origin, x, y);
   } else if (drawCode == highlightCode) {
-    painter_.drawImage(origin, pictures_.legalFrame());
+    pictures_.draw(painter_, origin, pictures_.legalFrame());
   } else if (drawCode > dimmedOffset) {
-    drawFace(drawCode - dimmedOffset, origin, pictures_.dimdeckpict());
+    drawDimmedFace(drawCode - dimmedOffset, origin);
   } else {
-    drawFace(drawCode, origin, pictures_.deckpict());
+    drawFace(drawCode, origin);
   }
 }
 
-void BoardPainter::drawFace(int card, QPoint origin, const QImage& sheet) {
-  painter_.drawImage(origin, sheet, pictures_.cardCell(card));
+void BoardPainter::drawFace(int card, QPoint origin) {
+  pictures_.drawCard(painter_, origin, card);
+}
+
+void BoardPainter::drawDimmedFace(int card, QPoint origin) {
+  painter_.fillRect(QRect(origin, QSize(size_.width, size_.height)), black);
+  painter_.setOpacity(dimmedStrength);
+  drawFace(card, origin);
+  painter_.setOpacity(1.0);
 }
 
 void BoardPainter::placeCardBack(QPoint origin) {
@@ -65,21 +75,21 @@ void BoardPainter::placeEmpty(QPoint origin, int x, int y) {
     painter_.fillRect(place, inactiveFill);
     return;
   }
-  painter_.drawImage(origin, x < gapColumn ? pictures_.gridPlace() : pictures_.sidePlace());
+  pictures_.draw(painter_, origin, x < gapColumn ? pictures_.gridPlace() : pictures_.sidePlace());
 }
 
 void BoardPainter::drawBoard() {
   // Black for the lines between places; every place and the panel are
   // drawn over it.
   painter_.fillRect(QRect(0, 0, size_.tapestryLeft(), size_.boardHeight()), black);
-  painter_.drawImage(size_.tapestryLeft(), 0, pictures_.tapestry());
-  painter_.drawImage(pictures_.logoPosition(), pictures_.logoPict());
-  painter_.drawImage(pictures_.booksPosition(), pictures_.booksPict());
-  painter_.drawImage(pictures_.handPosition(), pictures_.handPict());
+  pictures_.drawTapestry(painter_, QPoint(size_.tapestryLeft(), 0));
+  pictures_.draw(painter_, pictures_.logoPosition(), pictures_.logoPict());
+  pictures_.draw(painter_, pictures_.booksPosition(), pictures_.booksPict());
+  pictures_.draw(painter_, pictures_.handPosition(), pictures_.handPict());
   for (int x = 1; x < boardColumns; ++x)
     for (int y = 1; y < boardRows; ++y) placeCard(game_.gPlayingGrid[x][y], x, y);
   if (game_.gDimUnplayables) dimUnplayables();
-  if (game_.gVictory) painter_.drawImage(pictures_.victoryPosition(), pictures_.victoryPict());
+  if (game_.gVictory) pictures_.draw(painter_, pictures_.victoryPosition(), pictures_.victoryPict());
 }
 
 // Orphans and hand cards that have no legal place anywhere are dimmed.

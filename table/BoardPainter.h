@@ -28,7 +28,8 @@ class BoardPainter {
  private:
   void placeCardBack(QPoint origin);
   void placeEmpty(QPoint origin, int x, int y);
-  void drawFace(int card, QPoint origin, const QImage& sheet);
+  void drawFace(int card, QPoint origin);
+  void drawDimmedFace(int card, QPoint origin);
   void dimUnplayables();
   bool outsideActiveGrid(int x, int y) const;
 

@@ -1,5 +1,6 @@
 #include "table/BoardView.h"
 
+#include <QBackingStore>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -11,6 +12,10 @@ BoardView::BoardView(QWidget* parent) : QWidget(parent) {
 }
 
 void BoardView::paintEvent(QPaintEvent* event) {
+  // A window that has grown paints into a new backing store, all of it.
+  if (QBackingStore* store = backingStore())
+    if (const auto* pixels = dynamic_cast<const QImage*>(store->paintDevice()))
+      storePages_.fill(*pixels);
   QPainter painter(this);
   const QRect exposed = event->rect();
   QRect board;

@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include "table/PagesFilledAtOnce.h"
+
 namespace velmoran {
 
 // The main window's central widget. It shows the window surface, a picture
@@ -41,6 +43,7 @@ class BoardView : public QWidget {
 
   const QImage* surface_ = nullptr;
   QPoint origin_;
+  PagesFilledAtOnce storePages_;
 };
 
 // The picked-up card that follows the pointer. Mouse events go through it

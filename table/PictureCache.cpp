@@ -2,7 +2,6 @@
 
 #include <QElapsedTimer>
 #include <QLoggingCategory>
-#include <QPainter>
 #include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
 #include <cstdlib>
@@ -18,19 +17,6 @@ namespace {
 
 Q_LOGGING_CATEGORY(resizeLog, "velmoran.resize", QtWarningMsg)
 
-// The tapestry: the 150-pixel tile repeated four across and eight down, the
-// fourth column cut at 550.
-QImage makeTapestry() {
-  QImage tapestry(550, 1200, QImage::Format_ARGB32_Premultiplied);
-  tapestry.fill(Qt::black);
-  const QImage tile = assets::picture("bluetile");
-  if (tile.isNull()) return tapestry;
-  QPainter painter(&tapestry);
-  for (int i = 0; i < 4; ++i)
-    for (int j = 0; j < 8; ++j) painter.drawImage(150 * i, 150 * j, tile, 0, 0, 150, 150);
-  return tapestry;
-}
-
 // The program keeps one allocation pool for all threads (see
 // runApplication): the pages that evicted pictures let go can be given back.
 void giveBackFreedPages() {
@@ -41,7 +27,10 @@ void giveBackFreedPages() {
 
 }  // namespace
 
-PictureCache::PictureCache(QObject* parent) : QObject(parent), tapestryPict_(makeTapestry()) {}
+// The tile is fetched here, on the UI thread: the picture accessors are
+// not for other threads.
+PictureCache::PictureCache(QObject* parent)
+    : QObject(parent), bluetile_(assets::picture("bluetile")) {}
 
 PictureCache::Pictures PictureCache::find(CardSize size) {
   inUse_ = size;
@@ -54,20 +43,41 @@ PictureCache::Pictures PictureCache::find(CardSize size) {
 
 PictureCache::Pictures PictureCache::drawNow(CardSize size) {
   if (Pictures drawn = find(size)) return drawn;
-  return keep(drawSizePictures(size, tapestryPict_));
+  return keep(drawSizePictures(size, bluetile_));
 }
 
 void PictureCache::request(CardSize size) {
-  if (find(size) || !drawing_.insert(size.width).second) return;
-  QtConcurrent::run(drawSizePictures, size, tapestryPict_)
-      .then(this, [this, size](SizePictures pictures) {
-        QElapsedTimer held;
-        held.start();
-        drawing_.erase(size.width);
-        keep(std::move(pictures));
-        qCDebug(resizeLog, "cards %d kept, %.1f ms", size.width, held.nsecsElapsed() / 1e6);
-        emit ready(size);
-      });
+  if (!find(size) && !drawing_) draw(size);
+}
+
+// Drawing several sizes at once would hold the memory of each and starve
+// the shared threads that painting uses.
+void PictureCache::draw(CardSize size) {
+  drawing_ = size;
+  drawTime_.start();
+  QtConcurrent::run(drawSizePictures, size, bluetile_)
+      .then(this, [this](SizePictures pictures) { drawn(std::move(pictures)); });
+}
+
+void PictureCache::drawn(SizePictures pictures) {
+  QElapsedTimer held;
+  held.start();
+  const CardSize size = pictures.size;
+  drawing_.reset();
+  qCDebug(resizeLog, "cards %d drawn off the UI thread in %.1f ms", size.width,
+          drawTime_.nsecsElapsed() / 1e6);
+  if (size == inUse_) {
+    keep(std::move(pictures));
+    qCDebug(resizeLog, "cards %d kept, %.1f ms", size.width, held.nsecsElapsed() / 1e6);
+    emit ready(size);
+  } else if (!holds(inUse_)) {
+    draw(inUse_);  // the window moved on meanwhile
+  }
+}
+
+bool PictureCache::holds(CardSize size) const {
+  return std::any_of(held_.begin(), held_.end(),
+                     [size](const Pictures& p) { return p->size == size; });
 }
 
 PictureCache::Pictures PictureCache::nearest(CardSize size) const {

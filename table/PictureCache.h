@@ -1,26 +1,30 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QObject>
 #include <list>
 #include <memory>
-#include <set>
+#include <optional>
 
 #include "table/SizePictures.h"
 
 namespace velmoran {
 
-// The pictures of the card sizes the window has used lately. The size in
-// use and the one before it are kept, the least recently used is let go
-// when another is drawn, so memory stays bounded however often the window
-// is resized. A size not yet drawn is drawn off the UI thread.
+// The pictures of the card sizes the window has used lately. Only the size
+// in use is kept: the one before it goes once the new size's own pictures
+// are drawn, so memory stays bounded however often the window is resized.
+// A size not yet drawn is drawn off the UI thread, one size at a time:
+// sizes the window passed while one was drawn are skipped.
 class PictureCache : public QObject {
   Q_OBJECT
  public:
   using Pictures = std::shared_ptr<const SizePictures>;
 
-  // Besides the size in use, this many others are kept.
-  static constexpr int othersKept = 1;
+  // Besides the size in use, this many others are kept, the least recently
+  // used let go first. Drawing a size again takes a few tens of milliseconds
+  // off the UI thread; keeping one costs megabytes.
+  static constexpr int othersKept = 0;
 
   explicit PictureCache(QObject* parent = nullptr);
 
@@ -29,7 +33,9 @@ class PictureCache : public QObject {
   Pictures find(CardSize size);
   // Draws the pictures of a size now, on this thread and its helpers.
   Pictures drawNow(CardSize size);
-  // Draws the pictures of a size on another thread; ready() tells when.
+  // Draws the pictures of the size in use on another thread, once any
+  // drawing under way is done; ready() tells when. A size the window has
+  // left by then is not drawn, and pictures drawn for it are let go.
   void request(CardSize size);
   // The drawn size closest to the given one; null when none is drawn yet.
   Pictures nearest(CardSize size) const;
@@ -42,10 +48,14 @@ class PictureCache : public QObject {
 
  private:
   Pictures keep(SizePictures pictures);
+  void draw(CardSize size);
+  void drawn(SizePictures pictures);
+  bool holds(CardSize size) const;
 
-  QImage tapestryPict_;       // 550 x 1200, the tile repeated
-  std::list<Pictures> held_;  // the most recently used first
-  std::set<int> drawing_;     // the card widths being drawn now
+  QImage bluetile_;                  // the tapestry's tile
+  std::list<Pictures> held_;         // the most recently used first
+  std::optional<CardSize> drawing_;  // the size being drawn now
+  QElapsedTimer drawTime_;           // since it was begun
   CardSize inUse_;
 };
 

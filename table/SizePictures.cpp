@@ -4,6 +4,7 @@
 #include <future>
 
 #include "assets/Assets.h"
+#include "table/LargeImage.h"
 
 namespace velmoran {
 
@@ -23,19 +24,21 @@ QImage whiteLeftOut(const QImage& label) {
 }
 
 // A sheet laid on black, so that each card is an opaque rectangle: copied,
-// not blended, and the same wherever it is drawn. The dimmed faces are laid
-// at a little over half their strength, so about 47 per cent of the black
-// shows through.
-constexpr double dimmedStrength = 1.0 - 120.0 / 255.0;
-
-QImage onBlack(const QImage& sheet, double strength = 1.0) {
-  QImage laid(sheet.size(), QImage::Format_RGB32);
+// not blended, and the same wherever it is drawn.
+QImage onBlack(const QImage& sheet) {
+  QImage laid = largeImage(sheet.size(), QImage::Format_RGB32);
   laid.fill(Qt::black);
   if (sheet.isNull()) return laid;
-  QPainter painter(&laid);
-  painter.setOpacity(strength);
-  painter.drawImage(0, 0, sheet);
+  QPainter(&laid).drawImage(0, 0, sheet);
   return laid;
+}
+
+// The backs keep their transparent corners.
+QImage backsSheet(const QImage& sheet) {
+  QImage copy = largeImage(sheet.size(), boardFormat);
+  copy.fill(Qt::transparent);
+  QPainter(&copy).drawImage(0, 0, sheet);
+  return copy;
 }
 
 // A rounded frame three pixels wide inside the place, with a one-pixel
@@ -54,9 +57,24 @@ QImage framedPlace(CardSize size, const QColor& fill, const QColor& outer, const
   return fill.alpha() == 255 ? place.convertToFormat(QImage::Format_RGB32) : place;
 }
 
+// The tapestry: the 150-pixel tile repeated four across and eight down,
+// the fourth column cut at 550. Opaque, so scaling it makes no copy. Made
+// for each size and let go, rather than kept for the run.
+QImage tapestryPict(const QImage& bluetile) {
+  QImage tapestry = largeImage(QSize(550, 1200), QImage::Format_RGB32);
+  tapestry.fill(Qt::black);
+  if (bluetile.isNull()) return tapestry;
+  QPainter painter(&tapestry);
+  for (int i = 0; i < 4; ++i)
+    for (int j = 0; j < 8; ++j) painter.drawImage(150 * i, 150 * j, bluetile, 0, 0, 150, 150);
+  return tapestry;
+}
+
 // The whole tapestry squeezed into the panel; opaque, so copied, not blended.
-QImage panelTapestry(const QImage& tapestryPict, CardSize size, Qt::TransformationMode mode) {
-  return tapestryPict.scaled(size.tapestryWidth(), size.boardHeight(), Qt::IgnoreAspectRatio, mode)
+QImage panelTapestry(const QImage& bluetile, CardSize size) {
+  return tapestryPict(bluetile)
+      .scaled(size.tapestryWidth(), size.boardHeight(), Qt::IgnoreAspectRatio,
+              Qt::SmoothTransformation)
       .convertToFormat(QImage::Format_RGB32);
 }
 
@@ -68,68 +86,40 @@ void drawPlaces(SizePictures& pictures) {
       framedPlace(size, Qt::transparent, QColor(100, 100, 0), QColor(220, 220, 0));
 }
 
-// Labels keep their own proportions: stretched by the ratio of card widths.
-QImage stretched(const QImage& picture, double ratio) {
-  if (picture.isNull()) return picture;
-  return picture.scaled(qRound(picture.width() * ratio), qRound(picture.height() * ratio),
-                        Qt::IgnoreAspectRatio, Qt::FastTransformation);
-}
-
-QImage stretched(const QImage& sheet, QSize size) {
-  return sheet.isNull() ? sheet : sheet.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-}
-
 }  // namespace
 
 qsizetype SizePictures::bytes() const {
   qsizetype total = 0;
-  for (const QImage* picture : {&deckpict, &dimdeckpict, &backspict, &tapestry, &logoPict,
-                                &booksPict, &handPict, &victoryPict, &gridPlace, &sidePlace,
-                                &legalFrame})
+  for (const QImage* picture : {&deckpict, &backspict, &tapestry, &logoPict, &booksPict,
+                                &handPict, &victoryPict, &gridPlace, &sidePlace, &legalFrame})
     total += picture->sizeInBytes();
   return total;
 }
 
-SizePictures drawSizePictures(CardSize size, const QImage& tapestryPict) {
+SizePictures drawSizePictures(CardSize size, const QImage& bluetile) {
   using assets::Family;
   const int w = size.width;
-  // The faces and the backs take longest: each gets a thread of its own
-  // (the backs spread over more), the rest is drawn here meanwhile.
-  auto faces = std::async(std::launch::async, [w] {
-    const QImage sheet = assets::drawFamilyMember(Family::Deck, w);
-    return std::pair(onBlack(sheet), onBlack(sheet, dimmedStrength));
-  });
-  auto backs = std::async(std::launch::async, [w] {
-    return assets::drawFamilyMember(Family::Backs, w).convertToFormat(boardFormat);
+  // Each of the big pictures gets a thread of its own (the backs spread
+  // over more); the labels are drawn here meanwhile.
+  auto faces = std::async(std::launch::async,
+                          [w] { return onBlack(assets::drawFamilyMember(Family::Deck, w)); });
+  auto backs = std::async(std::launch::async,
+                          [w] { return backsSheet(assets::drawFamilyMember(Family::Backs, w)); });
+  auto tapestry = std::async(std::launch::async,
+                             [&bluetile, size] { return panelTapestry(bluetile, size); });
+  auto victory = std::async(std::launch::async, [w] {
+    return assets::drawFamilyMember(Family::Victory, w).convertToFormat(boardFormat);
   });
   SizePictures pictures;
   pictures.size = size;
   pictures.logoPict = whiteLeftOut(assets::drawFamilyMember(Family::Logo, w));
   pictures.booksPict = whiteLeftOut(assets::drawFamilyMember(Family::Books, w));
   pictures.handPict = whiteLeftOut(assets::drawFamilyMember(Family::Hand, w));
-  pictures.victoryPict =
-      assets::drawFamilyMember(Family::Victory, w).convertToFormat(boardFormat);
-  pictures.tapestry = panelTapestry(tapestryPict, size, Qt::SmoothTransformation);
   drawPlaces(pictures);
-  std::tie(pictures.deckpict, pictures.dimdeckpict) = faces.get();
+  pictures.victoryPict = victory.get();
+  pictures.tapestry = tapestry.get();
+  pictures.deckpict = faces.get();
   pictures.backspict = backs.get();
-  return pictures;
-}
-
-SizePictures stretchedSizePictures(const SizePictures& drawn, CardSize size) {
-  const double ratio = static_cast<double>(size.width) / drawn.size.width;
-  const QSize sheet13(13 * size.width, 4 * size.height), sheet8(8 * size.width, 4 * size.height);
-  SizePictures pictures;
-  pictures.size = size;
-  pictures.deckpict = stretched(drawn.deckpict, sheet13);
-  pictures.dimdeckpict = stretched(drawn.dimdeckpict, sheet13);
-  pictures.backspict = stretched(drawn.backspict, sheet8);
-  pictures.tapestry = stretched(drawn.tapestry, QSize(size.tapestryWidth(), size.boardHeight()));
-  pictures.logoPict = stretched(drawn.logoPict, ratio);
-  pictures.booksPict = stretched(drawn.booksPict, ratio);
-  pictures.handPict = stretched(drawn.handPict, ratio);
-  pictures.victoryPict = stretched(drawn.victoryPict, ratio);
-  drawPlaces(pictures);
   return pictures;
 }
 

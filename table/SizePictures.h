@@ -7,12 +7,12 @@
 namespace velmoran {
 
 // Everything the board is drawn with at one card size: the card faces laid
-// on black and their dimmed copy, the backs, the tapestry squeezed into the
-// panel, the three labels with their white left out, the victory banner
-// and the empty and legal places.
+// on black, the backs, the tapestry squeezed into the panel, the three
+// labels with their white left out, the victory banner and the empty and
+// legal places.
 struct SizePictures {
   CardSize size;
-  QImage deckpict, dimdeckpict, backspict, tapestry;
+  QImage deckpict, backspict, tapestry;
   QImage logoPict, booksPict, handPict, victoryPict;
   QImage gridPlace, sidePlace, legalFrame;
 
@@ -20,12 +20,8 @@ struct SizePictures {
 };
 
 // Draws the pictures of a size from scratch, the big sheets at the same
-// time on several threads. Safe on any thread; tapestryPict is the whole
-// 550 x 1200 tapestry.
-SizePictures drawSizePictures(CardSize size, const QImage& tapestryPict);
-
-// A quick stand-in while the pictures of a size are drawn: those of another
-// size stretched to it.
-SizePictures stretchedSizePictures(const SizePictures& drawn, CardSize size);
+// time on several threads. Safe on any thread; bluetile is the tapestry's
+// 150-pixel tile.
+SizePictures drawSizePictures(CardSize size, const QImage& bluetile);
 
 }  // namespace velmoran

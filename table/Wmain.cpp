@@ -91,8 +91,14 @@ void Wmain::boardResized() {
   if (!InputHold::instance().isBusy()) {
     QElapsedTimer held;
     held.start();
+    const CardSize before = canvas_.cardSize();
     updateSizes();
-    rebuildOffscreen();
+    // With the same cards the board picture is as it was: the window only
+    // shows it again at its new size.
+    if (canvas_.cardSize() != before)
+      rebuildOffscreen();
+    else
+      updateNow();
     qCDebug(resizeLog, "resized to %dx%d: cards %d, %s, %.1f ms", board_->width(),
             board_->height(), canvas_.cardSize().width,
             canvas_.picturesDrawn() ? "drawn" : "stand-in", held.nsecsElapsed() / 1e6);

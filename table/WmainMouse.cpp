@@ -70,8 +70,7 @@ void Wmain::pickUp(QPoint pixel, int card) {
   lastPointer_ = pixel;
   {
     QPainter painter(&PXdrag);
-    painter.drawImage(0, 0, pictures.deckpict(), pictures.cardCell(card).x(),
-                      pictures.cardCell(card).y(), cards.width, cards.height);
+    pictures.drawCard(painter, QPoint(0, 0), card);
   }
   CVdragger->setPicture(PXdrag);
   CVdragger->setGeometry(

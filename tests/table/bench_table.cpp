@@ -1,12 +1,18 @@
 // How long the board takes to draw, a whole drop without animation, the
 // pictures of a card size on and off the UI thread, a resize to a size
-// not drawn yet, and the memory the pictures of the last sizes hold.
+// not drawn yet, the memory the pictures of the last sizes hold, and what
+// fresh memory for the largest board costs.
 #include <QSignalSpy>
 #include <QTest>
 
 #include "tests/table/TableFixture.h"
+#include "assets/Assets.h"
 #include "table/BoardPictures.h"
+#include "table/LargeImage.h"
 #include "table/SizePictures.h"
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 using namespace velmoran;
 using testing::Table;
@@ -24,6 +30,8 @@ class TableBenchmark : public QObject {
   void sizePicturesOffTheUiThread();
   void resizeToASizeNotDrawnYet();
   void picturesHeldAfterVisitingAllSizes();
+  void largestBoardOnFreshMemory_data();
+  void largestBoardOnFreshMemory();
 };
 
 namespace {
@@ -56,6 +64,7 @@ void TableBenchmark::rebuildOffscreen() {
   table.window->resize(table.window->size() - table.board()->size() +
                        QSize(cards.boardWidth(), cards.boardHeight()));
   QTRY_COMPARE(table.cards(), cards);
+  QTRY_VERIFY(table.canvas().picturesDrawn());  // the size's own, not a stand-in
   for (int x = 1; x <= 12; ++x)
     for (int y = 1; y <= 9; ++y)
       if ((x + y) % 2 == 0) table.game.gPlayingGrid[x][y] = x % 2 == 1 ? 14 : 28;
@@ -82,21 +91,30 @@ void TableBenchmark::sizePicturesOnTheUiThread_data() { addWidths(); }
 // What the UI thread was held for at each new size when it drew them itself.
 void TableBenchmark::sizePicturesOnTheUiThread() {
   QFETCH(int, cardWidth);
-  const QImage tapestry(550, 1200, QImage::Format_ARGB32_Premultiplied);
-  QBENCHMARK { drawSizePictures(CardSize::ofWidth(cardWidth), tapestry); }
+  const QImage bluetile = assets::picture("bluetile");
+  QBENCHMARK { drawSizePictures(CardSize::ofWidth(cardWidth), bluetile); }
 }
 
-void TableBenchmark::standInOnTheUiThread_data() { addWidths(); }
+// The window starts at the smallest size, which is kept: the next one up
+// stands for it.
+void TableBenchmark::standInOnTheUiThread_data() {
+  QTest::addColumn<int>("cardWidth");
+  QTest::newRow("w = 45") << 45;
+  QTest::newRow("w = 90") << 90;
+}
 
-// What the UI thread does now at a new size: another size's pictures
-// stretched to it.
+// What the UI thread does at a new size before its pictures are drawn: the
+// board drawn with another size's pictures, stretched as they are drawn.
 void TableBenchmark::standInOnTheUiThread() {
   QFETCH(int, cardWidth);
   const int neighbour = cardWidth == largestCardWidth ? cardWidth - cardWidthStep
                                                       : cardWidth + cardWidthStep;
-  const QImage tapestry(550, 1200, QImage::Format_ARGB32_Premultiplied);
-  const SizePictures drawn = drawSizePictures(CardSize::ofWidth(neighbour), tapestry);
-  QBENCHMARK { stretchedSizePictures(drawn, CardSize::ofWidth(cardWidth)); }
+  Table table;
+  table.canvas().setCardSize(CardSize::ofWidth(neighbour));
+  waitUntilDrawn(table.canvas().pictures());
+  table.canvas().setCardSize(CardSize::ofWidth(cardWidth));
+  QVERIFY(!table.canvas().picturesDrawn());
+  QBENCHMARK { table.window->rebuildOffscreen(); }
 }
 
 // From asking for a size not drawn yet to its own pictures in use, drawn
@@ -136,6 +154,28 @@ void TableBenchmark::picturesHeldAfterVisitingAllSizes() {
   QCOMPARE(pictures.cache().sizesHeld(), 1 + PictureCache::othersKept);
   QTest::setBenchmarkResult(static_cast<qreal>(pictures.cache().bytesHeld()),
                             QTest::BytesAllocated);
+}
+
+void TableBenchmark::largestBoardOnFreshMemory_data() {
+  QTest::addColumn<bool>("twoMegabytePages");
+  QTest::newRow("4 KB pages") << false;
+  QTest::newRow("2 MB pages") << true;
+}
+
+// What a new board picture of the largest size costs before anything is
+// drawn on it: the system filling in fresh memory. Big pictures get fresh
+// memory each time, as in the game, which gives them back when freed.
+void TableBenchmark::largestBoardOnFreshMemory() {
+  QFETCH(bool, twoMegabytePages);
+#ifdef __GLIBC__
+  mallopt(M_MMAP_THRESHOLD, 512 * 1024);
+#endif
+  const QSize board(1639, 1144);
+  QBENCHMARK {
+    QImage picture = twoMegabytePages ? largeImage(board, QImage::Format_ARGB32_Premultiplied)
+                                      : QImage(board, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::black);
+  }
 }
 
 QTEST_MAIN(TableBenchmark)

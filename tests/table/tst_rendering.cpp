@@ -138,6 +138,16 @@ void RenderingTest::unplayableHandCardsAndOrphansAreDimmed() {
   }
   QCOMPARE(dimmed.copy(cardArea(15, 5)), plain.copy(cardArea(15, 5)));  // playable
   QCOMPARE(dimmed.copy(cardArea(6, 5)), plain.copy(cardArea(6, 5)));    // placed, not an orphan
+
+  // Exactly the face at 1 - 120/255 of its strength over black, corners too.
+  const QImage sheet = assets::drawFamilyMember(assets::Family::Deck, cards.width);
+  QImage expected(cards.width, cards.height, QImage::Format_RGB32);
+  expected.fill(Qt::black);
+  QPainter painter(&expected);
+  painter.setOpacity(1.0 - 120.0 / 255.0);
+  painter.drawImage(0, 0, sheet, (15 - 14) * cards.width, cards.height, cards.width, cards.height);
+  painter.end();
+  QCOMPARE(dimmed.copy(cardArea(14, 5)).convertToFormat(QImage::Format_RGB32), expected);
 }
 
 // A checkerboard of two cards that match neither each other nor the king:
