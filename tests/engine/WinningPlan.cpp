@@ -25,7 +25,7 @@ class PlanPrinter {
   bool playToTheEnd() {
     for (int step = 0; step < 400 && !game_.gVictory; ++step) {
       if (const auto move = plan_.choose()) {
-        play(*move);
+        if (!play(*move)) return false;
         continue;
       }
       const auto slot = plan_.freeSlot();
@@ -37,22 +37,26 @@ class PlanPrinter {
   }
 
  private:
-  void play(const SquarePlan::HandMove& move) {
+  // False when the game refuses the move: the actions printed so far would
+  // no longer match the game.
+  bool play(const SquarePlan::HandMove& move) {
     const int deckBefore = game_.gDeckPtr;
-    drop(move);
+    if (!drop(move)) return false;
     ++moves_;
-    if (undoneAcrossADeal_ || moves_ <= 6 || game_.gDeckPtr == deckBefore) return;
+    if (undoneAcrossADeal_ || moves_ <= 6 || game_.gDeckPtr == deckBefore) return true;
     undoneAcrossADeal_ = true;
-    game_.editUndo();
+    if (game_.editUndo()) return false;  // true: nothing was undone
     std::cout << "undo\n";
-    drop(move);
+    return drop(move);
   }
 
-  void drop(const SquarePlan::HandMove& move) {
+  bool drop(const SquarePlan::HandMove& move) {
     const auto [x, y] = move.to;
-    game_.press(move.fromColumn, handRow);
-    game_.dropCard(move.card, move.fromColumn, handRow, x, y);
+    if (game_.press(move.fromColumn, handRow) != PressOutcome::PickUp ||
+        game_.dropCard(move.card, move.fromColumn, handRow, x, y) != DropResult::Played)
+      return false;
     std::cout << "drag " << move.fromColumn << ' ' << handRow << ' ' << x << ' ' << y << '\n';
+    return true;
   }
 
   MainRoutines& game_;
