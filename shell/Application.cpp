@@ -9,6 +9,7 @@
 
 #include "shell/AlreadyRunning.h"
 #include "shell/App.h"
+#include "shell/DesktopSession.h"
 #include "shell/PreferencesFolder.h"
 #include "shell/SingleInstance.h"
 #include "shell/TerminationSignals.h"
@@ -45,6 +46,7 @@ void startWarmingUp() {
 }  // namespace
 
 int runApplication(int argc, char* argv[]) {
+  if (!desktopSessionFound(argc, argv)) return 1;
   shareOneAllocationPool();
   QApplication application(argc, argv);
   QApplication::setApplicationName("Velmoran");

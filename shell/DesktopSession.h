@@ -1,0 +1,10 @@
+#pragma once
+
+namespace velmoran {
+
+// Whether the window system the program's windows would open on can be
+// reached; when not, says so on one line first. Asked before Qt starts: Qt
+// would end the program with an abort and advice to reinstall it.
+bool desktopSessionFound(int argc, char* argv[]);
+
+}  // namespace velmoran
