@@ -17,8 +17,8 @@ class SoundModule {
   // Starts loading on another thread, at most once; then runs on that
   // thread once the loading is over, loaded or not.
   void startLoading(std::function<void()> then = {});
-  // A sound read from source, or null when the module cannot be loaded
-  // (the game then stays silent but keeps its pace).
+  // A sound read from source, or null when the module cannot be loaded or
+  // finds no audio output (the game then stays silent but keeps its pace).
   std::unique_ptr<SoundOutput> make(const QString& source);
 
  private:

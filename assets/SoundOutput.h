@@ -15,7 +15,8 @@ class SoundOutput {
   virtual void stop() = 0;
 };
 
-// The module's one entry point: a sound read from source (a "qrc:" URL).
+// The module's one entry point: a sound read from source (a "qrc:" URL), or
+// null when there is no audio output.
 using NewSoundOutput = SoundOutput* (*)(const QString& source);
 inline constexpr const char* newSoundOutputSymbol = "velmoranNewSoundOutput";
 

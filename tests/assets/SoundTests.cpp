@@ -1,5 +1,6 @@
 #include <QDir>
 #include <QFile>
+#include <QMutex>
 #include <QtEndian>
 #include <QtTest>
 #include <cmath>
@@ -41,6 +42,30 @@ bool readWav(const QString& path, Wav& wav) {
   }
   return true;
 }
+
+// What is logged while it lives, from any thread.
+class MessageLog {
+ public:
+  MessageLog() : passOn_(qInstallMessageHandler(record)) { current_ = this; }
+  ~MessageLog() {
+    qInstallMessageHandler(passOn_);
+    current_ = nullptr;
+  }
+  QStringList lines() const {
+    QMutexLocker lock(&mutex_);
+    return lines_;
+  }
+
+ private:
+  static void record(QtMsgType, const QMessageLogContext&, const QString& text) {
+    QMutexLocker lock(&current_->mutex_);
+    current_->lines_ << text;
+  }
+  static inline MessageLog* current_ = nullptr;
+  QtMessageHandler passOn_;
+  mutable QMutex mutex_;
+  QStringList lines_;
+};
 
 double largestStep(const std::vector<double>& s) {
   double step = 0;
@@ -107,12 +132,23 @@ class SoundTests : public QObject {
   }
 
   // The back end is a module of its own: when it cannot be found the game
-  // would only fall silent, so its loading is checked here.
+  // would only fall silent, so its loading is checked here. Without an
+  // audio output (a build machine) no sound is made, and a single line
+  // says that the game is silent, not one line per sound.
   void theAudioBackEndLoadsAndReadsEverySound() {
+    MessageLog log;
     SoundModule module;
+    std::vector<std::unique_ptr<SoundOutput>> made;
     for (const auto& entry : soundList) {
-      QVERIFY2(module.make(QStringLiteral("qrc") + sounds::soundFile(entry.name)) != nullptr,
-               entry.name.data());
+      if (auto sound = module.make(QStringLiteral("qrc") + sounds::soundFile(entry.name)))
+        made.push_back(std::move(sound));
+    }
+    QTest::qWait(1000);  // the sounds are read meanwhile
+    if (made.empty()) {
+      QCOMPARE(log.lines(), QStringList{"No audio output found: the game stays silent"});
+    } else {
+      QCOMPARE(made.size(), soundList.size());
+      QCOMPARE(log.lines(), QStringList());
     }
   }
 
