@@ -1,4 +1,6 @@
-# Shared by scripts/play and scripts/test: install what is missing, then build.
+# Shared by the scripts: install what is missing, then build.
+#   source scripts/common.sh            (the shell scripts)
+#   bash scripts/common.sh FUNCTION...  (the Python ones: runs one function)
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -18,8 +20,14 @@ install_missing() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# Builds the targets named (all of them when none is) in build/. Every
+# script configures it alike, warnings as errors as on CI: one script's
+# build is never compiled again by the next for want of the same flags.
 build() {
-  local dir=$1; shift
-  cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
-  cmake --build "$dir" --parallel "$(nproc)"
+  local targets=()
+  [ $# -eq 0 ] || targets=(--target "$@")
+  cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORAN_WERROR=ON
+  cmake --build "$root/build" --parallel "$(nproc)" "${targets[@]}"
 }
+
+if [ "${BASH_SOURCE[0]}" = "$0" ]; then "$@"; fi
