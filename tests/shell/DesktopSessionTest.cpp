@@ -34,8 +34,8 @@ class DesktopSessionTest : public QObject {
     QTest::addColumn<QByteArray>("waylandDisplay");
     QTest::addColumn<QByteArray>("argument");
     QTest::addColumn<bool>("found");
-    QTest::newRow("offscreen needs no display") << QByteArray("offscreen") << QByteArray()
-                                                << QByteArray() << QByteArray() << true;
+    QTest::newRow("offscreen needs no display")
+        << QByteArray("offscreen") << QByteArray() << QByteArray() << QByteArray() << true;
     QTest::newRow("X11 asked for, only Wayland there")
         << QByteArray("xcb") << QByteArray() << QByteArray("wayland-0") << QByteArray() << false;
     QTest::newRow("Qt's own choice, only Wayland there")
