@@ -77,6 +77,13 @@ std::optional<int> PrefsLines::integer(int lineNumber) const {
 
 bool PrefsLines::boolean(int lineNumber) const { return Str2Bool(at(lineNumber)); }
 
+std::optional<bool> PrefsLines::booleanWord(int lineNumber) const {
+  const std::string_view word = trimmed(at(lineNumber));
+  if (Str2Bool(word)) return true;
+  if (equalsIgnoringCase(word, "off") || equalsIgnoringCase(word, "false")) return false;
+  return std::nullopt;
+}
+
 }  // namespace prefsReading
 
 }  // namespace velmoran

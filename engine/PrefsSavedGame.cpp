@@ -161,6 +161,9 @@ std::optional<SavedGame> readSavedGame(const PrefsLines& lines, int moves, const
   saved.flashOrphans = lines.boolean(tailLine(flashOrphansLine, moves));
   saved.gameCounts = lines.boolean(tailLine(gameCountsLine, moves));
   saved.victory = lines.boolean(tailLine(victoryLine, moves));
+  // The twelfth book ends the game won: a game with all the books out and
+  // not won, or won without them, cannot be played on.
+  if (saved.victory != (tail.numBooks == booksToWin)) return std::nullopt;
   saved.cheated = lines.boolean(tailLine(cheatedLine, moves));
   // Undo needs a move to take back, and a won game stays won.
   saved.undoOk = lines.boolean(tailLine(undoOkLine, moves)) && moves >= 1 && !saved.victory;
