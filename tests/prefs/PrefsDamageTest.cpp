@@ -80,6 +80,9 @@ TEST(PrefsDamage, CountersPreferAValidSecondCopy) {
   EXPECT_EQ(stats.easyWins, 8);
 }
 
+// The books area's place of the first book, which the saved game shows.
+constexpr int bookLine = 14 + 9 * (bookColumn(1) - 1) + (bookRow(1) - 1);
+
 // Each edit breaks the saved game: it is dropped whole, the rest stays.
 class PrefsBrokenGame : public ::testing::TestWithParam<std::pair<int, std::string>> {};
 
@@ -108,7 +111,10 @@ INSTANTIATE_TEST_SUITE_P(
                       std::pair{168 + U, "13"},                // a king in the deck
                       std::pair{169 + U, lineOf(savedText(), 168 + U)},  // a card twice
                       std::pair{216 + U, "50"}, std::pair{217 + U, "13"}, std::pair{235 + U, "49"},
-                      std::pair{232 + U, "on"}));  // won with one book out
+                      std::pair{232 + U, "on"},  // won with one book out
+                      // a book place holding a code that is no card
+                      std::pair{bookLine, "-1"}, std::pair{bookLine, "200"},
+                      std::pair{bookLine, "2147483647"}));
 
 // Games that every line-by-line check passes but that cannot be played on:
 // each card of the pack must be in exactly one place, and every card on the
