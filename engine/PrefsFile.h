@@ -84,7 +84,9 @@ std::string prefsText(const MainRoutines& routines);
 //    unreadable copies don't count);
 //  - the saved game comes back whole or not at all (an empty board then);
 //  - lines missing at the end of a short file: Booleans read False.
-// Any input is safe.
+// Any input is safe. True when every line was taken as it stands; false when
+// any line was refused, replaced by another value or dropped with the saved
+// game, so that the file is kept and the player told before it is replaced.
 bool applyPrefsText(MainRoutines& routines, std::string_view text);
 
 }  // namespace velmoran

@@ -39,6 +39,10 @@ bool Str2Bool(std::string_view text) {
 namespace prefsReading {
 
 PrefsLines::PrefsLines(std::string_view text) {
+  // Sized once: a long file has thousands of lines, and growing the list
+  // step by step costs more than splitting them.
+  const auto lineEnds = std::ranges::count_if(text, [](char c) { return c == '\n' || c == '\r'; });
+  lines_.reserve(std::min<std::size_t>(lineEnds + 1, prefsLayout::maxFileLines));
   std::size_t start = 0;
   std::size_t pos = 0;
   while (pos < text.size() && count() < prefsLayout::maxFileLines) {
@@ -72,6 +76,13 @@ std::optional<int> PrefsLines::integer(int lineNumber) const {
 }
 
 bool PrefsLines::boolean(int lineNumber) const { return Str2Bool(at(lineNumber)); }
+
+std::optional<bool> PrefsLines::booleanWord(int lineNumber) const {
+  const std::string_view word = trimmed(at(lineNumber));
+  if (Str2Bool(word)) return true;
+  if (equalsIgnoringCase(word, "off") || equalsIgnoringCase(word, "false")) return false;
+  return std::nullopt;
+}
 
 }  // namespace prefsReading
 

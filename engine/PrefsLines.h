@@ -22,6 +22,8 @@ class PrefsLines {
   // A whole decimal number that fits an int, blanks around it allowed.
   std::optional<int> integer(int lineNumber) const;
   bool boolean(int lineNumber) const;  // Str2Bool of the line
+  // The value of a line that spells one: "on" or "true", "off" or "false".
+  std::optional<bool> booleanWord(int lineNumber) const;
 
  private:
   std::vector<std::string_view> lines_;

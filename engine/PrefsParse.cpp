@@ -3,6 +3,7 @@
 #include "engine/PrefsLayout.h"
 #include "engine/PrefsLines.h"
 #include "engine/PrefsSavedGame.h"
+#include "engine/PrefsValues.h"
 
 namespace velmoran {
 
@@ -62,35 +63,54 @@ void applyTailSettings(MainRoutines& r, const PrefsLines& lines, int moves) {
 }
 
 // The file keeps each counter twice; the second copy is the one in use, the
-// first stands in when the second is damaged or cannot be trusted. False
-// when a value had to be taken from a copy other than the one in use.
-bool counter(const PrefsLines& lines, int first, std::optional<int> second, int& value) {
-  bool inUse = true;
+// first stands in when the second is damaged or cannot be trusted.
+void counter(const PrefsLines& lines, int first, std::optional<int> second, int& value) {
   for (const auto line : {second, std::optional<int>(first)}) {
     if (!line) continue;
     const auto read = lines.integer(*line);
     if (read && *read >= 0) {
       value = *read;
-      return inUse;
+      return;
     }
-    inUse = false;
   }
   value = 0;
-  return false;
 }
 
 // The counters; `moves` is known only when the lines after the undo store
-// can be trusted. False when any counter was damaged.
-bool applyCounters(MainRoutines& r, const PrefsLines& lines, std::optional<int> moves) {
+// can be trusted.
+void applyCounters(MainRoutines& r, const PrefsLines& lines, std::optional<int> moves) {
   int* const counters[countersLines] = {&r.stats.wins,     &r.stats.losses,     &r.stats.noCheatWins,
                            &r.stats.easyWins, &r.stats.easyLosses, &r.stats.easyNoCheatWins};
-  bool whole = true;
   for (int i = 0; i < countersLines; ++i) {
     std::optional<int> second;
     if (moves) second = tailLine(secondCountersLine, *moves) + i;
-    whole = counter(lines, firstCountersLine + i, second, *counters[i]) && whole;
+    counter(lines, firstCountersLine + i, second, *counters[i]);
   }
-  return whole;
+}
+
+// Holds the values of the state read against the lines they came from, in
+// the order of the file: a line is taken when it holds its value in a
+// spelling the reader reads as that value (" 7" for 7, "true" for on).
+class LineCheck {
+ public:
+  explicit LineCheck(const PrefsLines& file) : file_(file) {}
+  void integer(int value) { take(file_.integer(++line_) == value); }
+  void boolean(bool value) { take(file_.booleanWord(++line_) == value); }
+  bool everyLineTaken() const { return taken_; }
+
+ private:
+  void take(bool same) { taken_ = taken_ && same; }
+  const PrefsLines& file_;
+  int line_ = 0;
+  bool taken_ = true;
+};
+
+// No line of the file was refused, replaced by another value, or dropped
+// with the saved game.
+bool everyLineTaken(const PrefsLines& file, const MainRoutines& r) {
+  LineCheck check(file);
+  visitValues(check, r);
+  return check.everyLineTaken();
 }
 
 }  // namespace
@@ -105,7 +125,7 @@ bool applyPrefsText(MainRoutines& r, std::string_view text) {
   if (tail || (moves && !lines.has(tailLine(deckFirstLine, *moves)))) {
     applyTailSettings(r, lines, *moves);
   }
-  const bool countersWhole = applyCounters(r, lines, tail ? moves : std::nullopt);
+  applyCounters(r, lines, tail ? moves : std::nullopt);
 
   const bool gameSaved = tail && tail->deckPtr != 0;
   const auto saved = gameSaved ? readSavedGame(lines, *moves, *tail, r) : std::nullopt;
@@ -114,7 +134,9 @@ bool applyPrefsText(MainRoutines& r, std::string_view text) {
   } else {
     clearSavedGame(r);
   }
-  return tail && countersWhole && saved.has_value() == gameSaved;
+  // Without a tail the lines after the undo store are missing, misplaced,
+  // or followed by more.
+  return tail && everyLineTaken(lines, r);
 }
 
 }  // namespace velmoran

@@ -30,23 +30,23 @@ int bookRankAt(int x, int y) { return (y - firstBooksRow) * 4 + (x - firstHandCo
 // Every card of the pack lies in exactly one place: on the grid that is
 // played, in the hand, among the cards still to be dealt, or in a book the
 // books area shows; and nothing lies anywhere else. A face-down hand card
-// is still in the deck.
+// only marks a slot the next deal fills; a deal that runs out of cards
+// leaves the slots after the last card face down, so there may be more of
+// them than cards left.
 bool cardsAddUp(const Board& board, int deckPtr, int numBooks, const Deck& deck,
                 const MainRoutines& settings) {
   std::array<int, 53> found{};
   int books = 0;
-  int faceDown = 0;
   for (int x = 1; x < boardColumns; ++x) {
     for (int y = 1; y < boardRows; ++y) {
       const int code = board[x][y];
-      if (isCounterPlace(x, y) || code == emptyCode) continue;
+      const bool faceDownInHand = isHandPlace(x, y) && code == cardBackCode;
+      if (isCounterPlace(x, y) || code == emptyCode || faceDownInHand) continue;
       if (isBooksPlace(x, y)) {
         const int r = bookRankAt(x, y);
         if (code != r) return false;
         ++books;
         for (int s = 0; s < 4; ++s) ++found[s * 13 + r];
-      } else if (isHandPlace(x, y) && code == cardBackCode) {
-        ++faceDown;
       } else if (isCard(code) && (isHandPlace(x, y) || settings.inActiveGrid(x, y))) {
         ++found[code];
       } else {
@@ -55,8 +55,7 @@ bool cardsAddUp(const Board& board, int deckPtr, int numBooks, const Deck& deck,
     }
   }
   for (int i = deckPtr; i <= deckSize; ++i) ++found[deck[i]];
-  const int undealt = deckSize + 1 - deckPtr;
-  return books == numBooks && faceDown <= undealt &&
+  return books == numBooks &&
          std::all_of(found.begin() + 1, found.end(), [](int n) { return n == 1; });
 }
 
@@ -162,6 +161,9 @@ std::optional<SavedGame> readSavedGame(const PrefsLines& lines, int moves, const
   saved.flashOrphans = lines.boolean(tailLine(flashOrphansLine, moves));
   saved.gameCounts = lines.boolean(tailLine(gameCountsLine, moves));
   saved.victory = lines.boolean(tailLine(victoryLine, moves));
+  // The twelfth book ends the game won: a game with all the books out and
+  // not won, or won without them, cannot be played on.
+  if (saved.victory != (tail.numBooks == booksToWin)) return std::nullopt;
   saved.cheated = lines.boolean(tailLine(cheatedLine, moves));
   // Undo needs a move to take back, and a won game stays won.
   saved.undoOk = lines.boolean(tailLine(undoOkLine, moves)) && moves >= 1 && !saved.victory;

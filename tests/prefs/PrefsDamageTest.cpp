@@ -18,6 +18,16 @@ const std::string& savedText() {
   return text;
 }
 
+// The same game played to its end and won.
+const std::string& wonText() {
+  static const std::string text = [] {
+    const auto game = gameAfterMoves(moves);
+    finishWon(game->routines);
+    return prefsText(game->routines);
+  }();
+  return text;
+}
+
 std::unique_ptr<Fixture> readText(const std::string& text) {
   auto f = std::make_unique<Fixture>();
   applyPrefsText(f->routines, text);
@@ -34,7 +44,9 @@ void expectSane(const MainRoutines& r) {
   EXPECT_TRUE(r.gCardBackNumber >= 1 && r.gCardBackNumber <= 32);
   EXPECT_TRUE(r.moveNumber >= 0 && r.moveNumber <= 100 && r.gDeckPtr >= 0 && r.gDeckPtr <= 49);
   const std::string text = prefsText(r);
-  EXPECT_EQ(prefsText(readText(text)->routines), text);
+  Fixture again;
+  EXPECT_TRUE(applyPrefsText(again.routines, text));
+  EXPECT_EQ(prefsText(again.routines), text);
 }
 
 TEST(PrefsDamage, SettingsOutOfRangeKeepFactoryValues) {
@@ -68,6 +80,9 @@ TEST(PrefsDamage, CountersPreferAValidSecondCopy) {
   EXPECT_EQ(stats.easyWins, 8);
 }
 
+// The books area's place of the first book, which the saved game shows.
+constexpr int bookLine = 14 + 9 * (bookColumn(1) - 1) + (bookRow(1) - 1);
+
 // Each edit breaks the saved game: it is dropped whole, the rest stays.
 class PrefsBrokenGame : public ::testing::TestWithParam<std::pair<int, std::string>> {};
 
@@ -95,8 +110,11 @@ INSTANTIATE_TEST_SUITE_P(
                       std::pair{168 + 153 + 9 * 12 + 1, "0"},  // a snapshot's deck position
                       std::pair{168 + U, "13"},                // a king in the deck
                       std::pair{169 + U, lineOf(savedText(), 168 + U)},  // a card twice
-                      std::pair{216 + U, "50"}, std::pair{217 + U, "13"},
-                      std::pair{235 + U, "49"}));
+                      std::pair{216 + U, "50"}, std::pair{217 + U, "13"}, std::pair{235 + U, "49"},
+                      std::pair{232 + U, "on"},  // won with one book out
+                      // a book place holding a code that is no card
+                      std::pair{bookLine, "-1"}, std::pair{bookLine, "200"},
+                      std::pair{bookLine, "2147483647"}));
 
 // Games that every line-by-line check passes but that cannot be played on:
 // each card of the pack must be in exactly one place, and every card on the
@@ -176,10 +194,41 @@ TEST(PrefsDamage, MoveCountOutOfRangeDropsTheGameAndTheLinesAfterIt) {
 TEST(PrefsDamage, UndoNeedsAMoveAndAnUnwonGame) {
   Fixture factory;
   EXPECT_FALSE(readText(withLine(prefsText(factory.routines), 219, "on"))->routines.gUndoOk);
-  const auto won = readText(withLine(savedText(), 232 + U, "on"));
+  const auto won = readText(withLine(wonText(), 219 + U, "on"));
   EXPECT_TRUE(won->routines.gVictory);
   EXPECT_FALSE(won->routines.gUndoOk);
   EXPECT_TRUE(readText(savedText())->routines.gUndoOk);
+}
+
+// A line the reader does not take keeps the value the reader gives it,
+// and the file counts as damaged, so that it is kept and the player told.
+TEST(PrefsDamage, EveryLineNotTakenIsDamage) {
+  const struct {
+    std::string text;
+    std::function<bool(const MainRoutines&)> read;
+  } cases[] = {
+      // an Easy game's difficulty unreadable: Standard, the game kept
+      {withLine(savedText(), 1, "2x"), [](auto& r) { return r.game == 1 && hasSavedGame(r); }},
+      // no deck position: no game, though the board and the undo store hold one
+      {withLine(savedText(), 216 + U, "0"), [](auto& r) { return !hasSavedGame(r); }},
+      // a won game no longer marked won
+      {withLine(wonText(), 232 + U, "off"), [](auto& r) { return !hasSavedGame(r); }},
+      // Undo in a won game
+      {withLine(wonText(), 219 + U, "on"), [](auto& r) { return hasSavedGame(r) && !r.gUndoOk; }},
+      // a Boolean that is neither on nor off
+      {withLine(savedText(), 5, "yes"), [](auto& r) { return !r.gSound; }},
+      // a counter's first copy other than the copy in use
+      {withLine(savedText(), 8, "6"), [](auto& r) { return r.stats.wins == 5; }},
+  };
+  Fixture whole;
+  ASSERT_TRUE(applyPrefsText(whole.routines, wonText()));
+  ASSERT_TRUE(whole.routines.gVictory);
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    Fixture f;
+    EXPECT_FALSE(applyPrefsText(f.routines, cases[i].text)) << i;
+    EXPECT_TRUE(cases[i].read(f.routines)) << i;
+    EXPECT_EQ(f.routines.stats.easyLosses, 1000000) << i;
+  }
 }
 
 TEST(PrefsDamage, ShortFileKeepsTheLinesItHas) {

@@ -152,7 +152,8 @@ TEST(PrefsFormat, TheReaderTakesEachValueAfterTheUndoStoreFromItsLine) {
       {{{229 + U, "96"}}, [](const MainRoutines& r) { return r.stats.easyNoCheatWins == 96; }},
       {{{230 + U, "off"}}, [](const MainRoutines& r) { return !r.gGameCounts; }},
       {{{231 + U, "off"}}, [](const MainRoutines& r) { return !r.gDimUnplayables; }},
-      {{{232 + U, "on"}}, [](const MainRoutines& r) { return r.gVictory; }},
+      // A game is won only with every book out.
+      {{{232 + U, "on"}}, [](const MainRoutines& r) { return r.gDeckPtr == 0; }},
       {{{233 + U, "29"}}, [](const MainRoutines& r) { return r.gCardBackNumber == 29; }},
       {{{234 + U, "off"}}, [](const MainRoutines& r) { return !r.gCheated; }},
       {{{235 + U, "30"}}, [](const MainRoutines& r) { return r.gCheatDeckPtr == 30; }},

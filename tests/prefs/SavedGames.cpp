@@ -74,6 +74,22 @@ std::unique_ptr<Fixture> gameAfterMoves(int moves) {
   return fixture;
 }
 
+void finishWon(MainRoutines& r) {
+  for (int x = 1; x < boardColumns; ++x) {
+    for (int y = 1; y < boardRows; ++y) {
+      int& place = r.gPlayingGrid[x][y];
+      if (x != gapColumn && !isKing(place)) place = emptyCode;
+    }
+  }
+  for (int rank = 1; rank <= booksToWin; ++rank) {
+    r.gPlayingGrid[bookColumn(rank)][bookRow(rank)] = rank;
+  }
+  r.gNumBooks = booksToWin;
+  r.gDeckPtr = deckSize + 1;
+  r.gVictory = true;
+  r.gUndoOk = false;
+}
+
 namespace {
 
 std::vector<std::string> split(const std::string& text) {

@@ -28,6 +28,10 @@ struct Fixture {
 // the undo store, with settings and counters away from their factory values.
 std::unique_ptr<Fixture> gameAfterMoves(int moves);
 
+// Ends the game of gameAfterMoves won: every book out, the kings alone on
+// the grid, the deck used up.
+void finishWon(MainRoutines& r);
+
 // Line n (from 1) of a file's text, and the text with line n replaced.
 std::string lineOf(const std::string& text, int n);
 std::string withLine(const std::string& text, int n, const std::string& value);

@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the preferences reader. Beyond not crashing, the
 // state it leaves must be one the game can run with, and the file written
-// from that state must read back to itself.
+// from that state must read back to itself, whole.
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
@@ -40,7 +40,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   const std::string text = prefsText(first);
   second.setAllDefaults();
-  applyPrefsText(second, text);
-  if (prefsText(second) != text) std::abort();
+  if (!applyPrefsText(second, text) || prefsText(second) != text) std::abort();
   return 0;
 }
