@@ -95,6 +95,11 @@ QPainterPath patternOutline(Suit s, bool flipped) {
   return path.simplified();
 }
 
+QPointF patternCorner(const QRectF& rect) {
+  return {std::round(rect.center().x() - patternSize / 2),
+          std::round(rect.center().y() - patternSize / 2)};
+}
+
 // Merging the pattern's squares into one outline is slow, and a small card
 // face holds a dozen signs: each outline is made once and moved into place.
 QPainterPath pixelSign(Suit s, const QRectF& rect, bool flipped) {
@@ -105,9 +110,7 @@ QPainterPath pixelSign(Suit s, const QRectF& rect, bool flipped) {
         all[suit][flip ? 1 : 0] = patternOutline(static_cast<Suit>(suit), flip);
     return all;
   }();
-  const qreal left = std::round(rect.center().x() - patternSize / 2);
-  const qreal top = std::round(rect.center().y() - patternSize / 2);
-  return outlines[static_cast<size_t>(s) & 3][flipped ? 1 : 0].translated(left, top);
+  return outlines[static_cast<size_t>(s) & 3][flipped ? 1 : 0].translated(patternCorner(rect));
 }
 
 }  // namespace
@@ -119,8 +122,21 @@ const QPainterPath& suitShape(Suit s) {
   return shapes[static_cast<size_t>(s) & 3];
 }
 
+namespace {
+
+bool isPatterned(const QRectF& rect) {
+  return std::max(rect.width(), rect.height()) < largestPatternedSign;
+}
+
+}  // namespace
+
+QRectF suitSignBounds(const QRectF& rect) {
+  if (!isPatterned(rect)) return rect;
+  return {patternCorner(rect), QSizeF(patternSize, patternSize)};
+}
+
 QPainterPath suitIn(Suit s, const QRectF& rect, bool flipped) {
-  if (std::max(rect.width(), rect.height()) < largestPatternedSign) return pixelSign(s, rect, flipped);
+  if (isPatterned(rect)) return pixelSign(s, rect, flipped);
   QTransform t;
   if (flipped) {
     t.translate(rect.right(), rect.bottom());

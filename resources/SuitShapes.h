@@ -22,4 +22,7 @@ const QPainterPath& suitShape(Suit s);
 // 10 pixels it is a crisp 7 x 7 pixel sign centred on rect's centre.
 QPainterPath suitIn(Suit s, const QRectF& rect, bool flipped = false);
 
+// The box suitIn(s, rect) covers: rect itself, or the pixel sign's own box.
+QRectF suitSignBounds(const QRectF& rect);
+
 }  // namespace velmoran::art
