@@ -27,13 +27,32 @@ QString rankText(int rank) {
   }
 }
 
+// "10" set narrow: the font's own two digits are nearly twice as wide as
+// high, and squeezed into the index of a small card they blur. The "1" is
+// drawn as a bare stem with its flag, without the font's wide foot.
+QPainterPath tenGlyph() {
+  const QPainterPath zero = textOutline(Face::SansBold, QStringLiteral("0"));
+  const QRectF digit = zero.boundingRect();
+  const qreal unit = digit.height();
+  const qreal top = digit.top(), bottom = digit.bottom();
+  const qreal stemLeft = unit * 0.16, stemRight = unit * 0.36;
+  QPainterPath ten;
+  ten.addPolygon(QPolygonF({QPointF(stemRight, top), QPointF(stemRight, bottom),
+                            QPointF(stemLeft, bottom), QPointF(stemLeft, top + unit * 0.28),
+                            QPointF(0, top + unit * 0.38), QPointF(0, top + unit * 0.2),
+                            QPointF(stemLeft, top)}));
+  ten.closeSubpath();
+  ten.addPath(zero.translated(stemRight + unit * 0.12 - digit.left(), 0));
+  return ten;
+}
+
 // Rank glyph outlines, made once: building a text outline is the slowest
 // step of drawing a face.
 const QPainterPath& rankGlyph(int rank) {
   static const auto glyphs = [] {
     std::array<QPainterPath, 14> all;
     for (int r = 1; r <= 13; ++r)
-      all[static_cast<size_t>(r)] = textOutline(Face::SansBold, rankText(r));
+      all[static_cast<size_t>(r)] = r == 10 ? tenGlyph() : textOutline(Face::SansBold, rankText(r));
     return all;
   }();
   return glyphs[static_cast<size_t>(rank)];

@@ -160,10 +160,13 @@ void paintHalf(QPainter& p, const QRectF& half, Suit suit, int rank) {
   paintHeadwear(p, h, suit, rank);
   paintAttribute(p, h, suit, rank);
   p.setPen(Qt::NoPen);
-  // The suit's emblem in the free corner, large enough to read at the
-  // smallest card size.
-  p.setBrush(suitInk(suit));
-  p.drawPath(suitIn(suit, h.box(0.03, 0.03, 0.3, 0.3)));
+  // The suit's emblem in the free corner. On a small card a pixel sign
+  // would cover the headwear; the corner index beside it shows the suit.
+  const QRectF emblem = h.box(0.03, 0.03, 0.3, 0.3);
+  if (!isPixelSign(emblem)) {
+    p.setBrush(suitInk(suit));
+    p.drawPath(suitIn(suit, emblem));
+  }
 }
 
 }  // namespace

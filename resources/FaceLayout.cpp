@@ -50,46 +50,103 @@ const std::vector<Pip>& pipLayout(int rank) {
   return layouts[static_cast<size_t>(rank)];
 }
 
-void placeIndex(FaceLayout& f, qreal w) {
-  // Whole-pixel boxes keep the small index sharp at the smallest size.
-  const qreal rankHeight = std::round(std::max(8.0, w * 0.2));
-  f.rank = QRectF(std::round(w * 0.025), std::round(w * 0.055), std::round(w * 0.19), rankHeight);
-  // Never smaller than the 7-pixel sign, so the suit reads at every size.
-  const qreal sign = std::round(std::max(7.0, w * 0.15));
+// The measures a face is laid out by, in whole pixels: the smallest cards
+// are set pixel by pixel, and whole-pixel boxes keep them sharp.
+struct Measures {
+  qreal margin;      // from the card's edge to its index
+  qreal indexTop;
+  qreal indexWidth;
+  qreal rankHeight;
+  qreal signSize;    // the suit sign of the index
+  qreal signGap;     // between the rank and that sign
+  qreal clearGap;    // the white between an index and the picture beside it
+  qreal pictureLeft; // where the court picture begins, and the pips at the most
+  qreal sideColumn;  // the left edge of the left column of pips
+  qreal pipTop;      // above the top row of pips
+  qreal pip;
+};
+
+Measures measuresFor(QSizeF card) {
+  const qreal w = card.width();
+  Measures m{};
+  m.margin = std::max(1.0, std::round(w * 0.035));
+  m.indexTop = std::max(2.0, std::round(w * 0.05));
+  m.indexWidth = std::max(8.0, std::round(w * 0.18));
+  m.rankHeight = std::max(9.0, std::round(w * 0.2));
+  m.signSize = crispSignSize(std::max(7.0, std::round(w * 0.14)));
+  m.signGap = std::max(1.0, std::round(w * 0.03));
+  m.clearGap = std::max(2.0, std::round(w * 0.045));
+  m.pictureLeft = m.margin + m.indexWidth + m.clearGap;
+  m.pipTop = std::max(3.0, std::round(w * 0.05));
+  // The ten's middle pips sit a sixth of the span below and above rows of
+  // its side columns, so seven pips must fit down the card, with a pixel
+  // of white between them once the card has room for it: that sets the
+  // size of every pip, the pips of one deck being alike.
+  const qreal pipGap = std::floor(w / 60);
+  m.pip = crispSignSize(std::floor((card.height() - 2 * m.pipTop - 6 * pipGap) / 7));
+  // The white across the card is shared evenly between index and column,
+  // column and column, column and index: the pips neither crowd an index
+  // nor stand apart from each other as a group of their own.
+  const qreal index = m.margin + m.indexWidth;
+  const qreal white = std::round((w - 2 * index - 2 * m.pip) / 3);
+  m.sideColumn = std::max(m.pictureLeft, index + white);
+  return m;
+}
+
+void placeIndex(FaceLayout& f, const Measures& m) {
+  f.rank = QRectF(m.margin, m.indexTop, m.indexWidth, m.rankHeight);
+  const qreal centre = m.margin + m.indexWidth / 2;
   f.indexSuit = suitSignBounds(
-      QRectF(f.rank.center().x() - sign / 2, f.rank.bottom() + std::round(w * 0.04), sign, sign));
+      QRectF(centre - m.signSize / 2, f.rank.bottom() + m.signGap, m.signSize, m.signSize));
 }
 
-void placePips(FaceLayout& f, int rank, QSizeF card) {
-  const qreal w = card.width();
-  const qreal pipW = w * 0.19;
-  const qreal pipH = pipW * 1.05;
-  const qreal top = card.height() * 0.19;
-  const qreal span = card.height() * 0.62;
+QRectF pipBox(const Pip& pip, const Measures& m, QSizeF card) {
+  const qreal left = pip.column < 0   ? m.sideColumn
+                     : pip.column > 0 ? card.width() - m.sideColumn - m.pip
+                                      : std::round((card.width() - m.pip) / 2);
+  const qreal span = card.height() - 2 * m.pipTop - m.pip;
+  return suitSignBounds({left, std::round(m.pipTop + pip.down * span), m.pip, m.pip});
+}
+
+void placePips(FaceLayout& f, int rank, const Measures& m) {
   for (const Pip& pip : pipLayout(rank)) {
-    const qreal cx = w * (0.5 + 0.2 * pip.column);
-    const qreal cy = top + span * pip.down;
-    f.pips.push_back(
-        {suitSignBounds(QRectF(cx - pipW / 2, cy - pipH / 2, pipW, pipH)), pip.down > 0.5});
+    // The lower half mirrors the upper, so that a card reads the same
+    // either way up, to the pixel.
+    if (pip.down > 0.5) {
+      const QRectF mirrored = pipBox({-pip.column, 1 - pip.down}, m, f.card);
+      f.pips.push_back({turnedHalfRound(mirrored, f.card), true});
+    } else {
+      f.pips.push_back({pipBox(pip, m, f.card), false});
+    }
   }
 }
 
-void placeAce(FaceLayout& f, Suit suit, QSizeF card) {
-  const qreal w = card.width();
-  const qreal size = w * (suit == Suit::Spades ? 0.56 : 0.46);
-  const QPointF centre(card.width() / 2, card.height() / 2);
-  f.pips.push_back({QRectF(centre.x() - size / 2, centre.y() - size * 0.53, size, size * 1.06)});
-  // The ace of spades carries a ring around its pip.
+qreal distanceToBox(QPointF point, const QRectF& box) {
+  const qreal dx = std::max({box.left() - point.x(), 0.0, point.x() - box.right()});
+  const qreal dy = std::max({box.top() - point.y(), 0.0, point.y() - box.bottom()});
+  return std::hypot(dx, dy);
+}
+
+void placeAce(FaceLayout& f, Suit suit, const Measures& m) {
+  const qreal w = f.card.width();
+  const QPointF centre(w / 2, f.card.height() / 2);
+  const qreal between = w - 2 * m.pictureLeft;
+  qreal size = std::min(std::round(w * (suit == Suit::Spades ? 0.5 : 0.46)), between);
+  // The ace of spades carries a ring around its pip, as large as the
+  // indexes leave room for.
   if (suit == Suit::Spades) {
-    f.ringRadius = size * 0.78;
-    f.ringPen = std::max(1.0, w * 0.02);
+    f.ringPen = std::max(1.0, std::round(w * 0.02));
+    qreal room = w;
+    for (const QRectF& index : f.indexBoxes()) room = std::min(room, distanceToBox(centre, index));
+    f.ringRadius = std::min(size * 0.78, room - m.clearGap - f.ringPen / 2);
+    size = std::min(size, std::floor(f.ringRadius / 0.72));
   }
+  f.pips.push_back({QRectF(centre.x() - size / 2, centre.y() - size / 2, size, size)});
 }
 
-void placeCourt(FaceLayout& f, QSizeF card) {
-  const qreal left = std::round(card.width() * 0.25);
-  const qreal top = std::round(card.height() * 0.05);
-  f.courtFrame = QRectF(left, top, card.width() - 2 * left, card.height() - 2 * top);
+void placeCourt(FaceLayout& f, const Measures& m) {
+  f.courtFrame = QRectF(m.pictureLeft, m.pipTop, f.card.width() - 2 * m.pictureLeft,
+                        f.card.height() - 2 * m.pipTop);
 }
 
 }  // namespace
@@ -115,13 +172,14 @@ FaceLayout faceLayout(QSizeF card, int code) {
   if (code < 1 || code > 52) return f;
   const int rank = (code - 1) % 13 + 1;
   const Suit suit = suitOfRow((code - 1) / 13);
-  placeIndex(f, card.width());
+  const Measures m = measuresFor(card);
+  placeIndex(f, m);
   if (rank == 1) {
-    placeAce(f, suit, card);
+    placeAce(f, suit, m);
   } else if (rank <= 10) {
-    placePips(f, rank, card);
+    placePips(f, rank, m);
   } else {
-    placeCourt(f, card);
+    placeCourt(f, m);
   }
   return f;
 }
