@@ -4,6 +4,7 @@
 
 #include "resources/Artwork.h"
 #include "resources/CardPainter.h"
+#include "resources/CourtFigure.h"
 #include "resources/FaceLayout.h"
 #include "resources/Labels.h"
 #include "resources/Panels.h"
@@ -69,6 +70,14 @@ qreal distanceToBox(QPointF point, const QRectF& box) {
   const qreal dx = std::max({box.left() - point.x(), 0.0, point.x() - box.right()});
   const qreal dy = std::max({box.top() - point.y(), 0.0, point.y() - box.bottom()});
   return std::hypot(dx, dy);
+}
+
+// How far apart two colours look: the distance in RGB with the channels
+// weighted as the eye weighs them.
+double colourDistance(const QColor& a, const QColor& b) {
+  const double redMean = (a.red() + b.red()) / 2.0;
+  const int dr = a.red() - b.red(), dg = a.green() - b.green(), db = a.blue() - b.blue();
+  return std::sqrt((2 + redMean / 256) * dr * dr + 4 * dg * dg + (2 + (255 - redMean) / 256) * db * db);
 }
 
 }  // namespace
@@ -187,6 +196,20 @@ class ArtworkTests : public QObject {
           for (size_t j = i + 1; j < face.pips.size(); ++j)
             QVERIFY2(gapBetween(face.pips[i].box, face.pips[j].box) >= 0, qPrintable(where));
         }
+      }
+    }
+  }
+
+  // No two court cards wear robes of colours that could be taken for each
+  // other.
+  void twelveCourtsWearTwelveColours() {
+    std::vector<QColor> robes;
+    for (int suit = 0; suit < 4; ++suit)
+      for (int rank = 11; rank <= 13; ++rank) robes.push_back(robeColour(suitOfRow(suit), rank));
+    for (size_t i = 0; i < robes.size(); ++i) {
+      for (size_t j = i + 1; j < robes.size(); ++j) {
+        QVERIFY2(colourDistance(robes[i], robes[j]) > 100,
+                 qPrintable(QStringLiteral("%1 and %2").arg(robes[i].name(), robes[j].name())));
       }
     }
   }
