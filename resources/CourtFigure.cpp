@@ -2,6 +2,7 @@
 
 #include <QPainterPath>
 #include <array>
+#include <cmath>
 
 namespace velmoran::art {
 
@@ -148,12 +149,15 @@ void paintHalf(QPainter& p, const QRectF& half, Suit suit, int rank) {
   paintHeadwear(p, h, suit, rank);
   paintAttribute(p, h, suit, rank);
   p.setPen(Qt::NoPen);
-  // The suit's emblem in the free corner. On a small card a pixel sign
-  // would cover the headwear; the corner index beside it shows the suit.
-  const QRectF emblem = h.box(0.03, 0.03, 0.3, 0.3);
-  if (!isPixelSign(emblem)) {
+  // The suit's emblem in the free corner, left of the headwear, where the
+  // figure is wide enough for the smallest crisp sign; on narrower figures
+  // the corner index beside the frame shows the suit.
+  const qreal emblem = std::floor(h.across(0.24));
+  if (emblem >= crispSignSize(0)) {
+    const QPointF corner = h.at(0.03, 0.03);
     p.setBrush(suitInk(suit));
-    p.drawPath(suitIn(suit, emblem));
+    p.drawPath(
+        suitIn(suit, QRectF(std::round(corner.x()), std::round(corner.y()), emblem, emblem)));
   }
 }
 
