@@ -133,15 +133,22 @@ void placeAce(FaceLayout& f, Suit suit, const Measures& m) {
   const qreal between = w - 2 * m.pictureLeft;
   qreal size = std::min(std::round(w * (suit == Suit::Spades ? 0.5 : 0.46)), between);
   // The ace of spades carries a ring around its pip, as large as the
-  // indexes leave room for.
+  // indexes leave room for, on a card large enough for a ring around a
+  // pip that is still drawn as a shape.
   if (suit == Suit::Spades) {
-    f.ringPen = std::max(1.0, std::round(w * 0.02));
+    const qreal pen = std::max(1.0, std::round(w * 0.02));
     qreal room = w;
     for (const QRectF& index : f.indexBoxes()) room = std::min(room, distanceToBox(centre, index));
-    f.ringRadius = std::min(size * 0.78, room - m.clearGap - f.ringPen / 2);
-    size = std::min(size, std::floor(f.ringRadius / 0.72));
+    const qreal radius = std::min(size * 0.78, room - m.clearGap - pen / 2);
+    const qreal ringed = std::min(size, std::floor(radius / 0.72));
+    if (!isPixelSign(QRectF(0, 0, ringed, ringed))) {
+      f.ringRadius = radius;
+      f.ringPen = pen;
+      size = ringed;
+    }
   }
-  f.pips.push_back({QRectF(centre.x() - size / 2, centre.y() - size / 2, size, size)});
+  f.pips.push_back(
+      {suitSignBounds(QRectF(centre.x() - size / 2, centre.y() - size / 2, size, size))});
 }
 
 void placeCourt(FaceLayout& f, const Measures& m) {
