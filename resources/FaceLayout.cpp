@@ -110,14 +110,13 @@ QRectF pipBox(const Pip& pip, const Measures& m, QSizeF card) {
 
 void placePips(FaceLayout& f, int rank, const Measures& m) {
   for (const Pip& pip : pipLayout(rank)) {
-    // The lower half mirrors the upper, so that a card reads the same
-    // either way up, to the pixel.
-    if (pip.down > 0.5) {
-      const QRectF mirrored = pipBox({-pip.column, 1 - pip.down}, m, f.card);
-      f.pips.push_back({turnedHalfRound(mirrored, f.card), true});
-    } else {
-      f.pips.push_back({pipBox(pip, m, f.card), false});
-    }
+    QRectF box = pipBox(pip, m, f.card);
+    // The rows of the lower half mirror those of the upper, so that a card
+    // reads the same either way up, to the pixel; the middle column stays
+    // straight where it cannot be centred to the pixel.
+    if (pip.down > 0.5)
+      box.moveTop(turnedHalfRound(pipBox({pip.column, 1 - pip.down}, m, f.card), f.card).top());
+    f.pips.push_back({box, pip.down > 0.5});
   }
 }
 
