@@ -5,53 +5,12 @@
 #include <cmath>
 
 #include "resources/CourtFigure.h"
+#include "resources/FaceLayout.h"
 #include "resources/TextShapes.h"
 
 namespace velmoran::art {
 
 namespace {
-
-// A pip position on the face: column (-1 left, 0 middle, 1 right) and the
-// height as a fraction from the top row (0) to the bottom row (1).
-struct Pip {
-  int column;
-  qreal down;
-};
-
-// The classic pip layouts of the two to the ten.
-const std::vector<Pip>& pipLayout(int rank) {
-  static const std::array<std::vector<Pip>, 11> layouts{{
-      {},
-      {},
-      {{0, 0}, {0, 1}},
-      {{0, 0}, {0, 0.5}, {0, 1}},
-      {{-1, 0}, {1, 0}, {-1, 1}, {1, 1}},
-      {{-1, 0}, {1, 0}, {0, 0.5}, {-1, 1}, {1, 1}},
-      {{-1, 0}, {1, 0}, {-1, 0.5}, {1, 0.5}, {-1, 1}, {1, 1}},
-      {{-1, 0}, {1, 0}, {0, 0.25}, {-1, 0.5}, {1, 0.5}, {-1, 1}, {1, 1}},
-      {{-1, 0}, {1, 0}, {0, 0.25}, {-1, 0.5}, {1, 0.5}, {0, 0.75}, {-1, 1}, {1, 1}},
-      {{-1, 0},
-       {1, 0},
-       {-1, 1.0 / 3},
-       {1, 1.0 / 3},
-       {0, 0.5},
-       {-1, 2.0 / 3},
-       {1, 2.0 / 3},
-       {-1, 1},
-       {1, 1}},
-      {{-1, 0},
-       {1, 0},
-       {0, 1.0 / 6},
-       {-1, 1.0 / 3},
-       {1, 1.0 / 3},
-       {-1, 2.0 / 3},
-       {1, 2.0 / 3},
-       {0, 5.0 / 6},
-       {-1, 1},
-       {1, 1}},
-  }};
-  return layouts[static_cast<size_t>(rank)];
-}
 
 QString rankText(int rank) {
   switch (rank) {
@@ -68,13 +27,32 @@ QString rankText(int rank) {
   }
 }
 
+// "10" set narrow: the font's own two digits are nearly twice as wide as
+// high, and squeezed into the index of a small card they blur. The "1" is
+// drawn as a bare stem with its flag, without the font's wide foot.
+QPainterPath tenGlyph() {
+  const QPainterPath zero = textOutline(Face::SansBold, QStringLiteral("0"));
+  const QRectF digit = zero.boundingRect();
+  const qreal unit = digit.height();
+  const qreal top = digit.top(), bottom = digit.bottom();
+  const qreal stemLeft = unit * 0.16, stemRight = unit * 0.36;
+  QPainterPath ten;
+  ten.addPolygon(QPolygonF({QPointF(stemRight, top), QPointF(stemRight, bottom),
+                            QPointF(stemLeft, bottom), QPointF(stemLeft, top + unit * 0.28),
+                            QPointF(0, top + unit * 0.38), QPointF(0, top + unit * 0.2),
+                            QPointF(stemLeft, top)}));
+  ten.closeSubpath();
+  ten.addPath(zero.translated(stemRight + unit * 0.12 - digit.left(), 0));
+  return ten;
+}
+
 // Rank glyph outlines, made once: building a text outline is the slowest
 // step of drawing a face.
 const QPainterPath& rankGlyph(int rank) {
   static const auto glyphs = [] {
     std::array<QPainterPath, 14> all;
     for (int r = 1; r <= 13; ++r)
-      all[static_cast<size_t>(r)] = textOutline(Face::SansBold, rankText(r));
+      all[static_cast<size_t>(r)] = r == 10 ? tenGlyph() : textOutline(Face::SansBold, rankText(r));
     return all;
   }();
   return glyphs[static_cast<size_t>(rank)];
@@ -82,58 +60,23 @@ const QPainterPath& rankGlyph(int rank) {
 
 // The rank and small suit in the top-left corner; the caller turns the
 // painter to draw the opposite corner.
-void paintIndex(QPainter& p, const QRectF& card, Suit suit, int rank) {
-  const qreal w = card.width();
-  // Whole-pixel boxes keep the small index sharp at the smallest size.
-  const qreal rankHeight = std::round(std::max(8.0, w * 0.2));
-  const QRectF rankBox(card.left() + std::round(w * 0.025), card.top() + std::round(w * 0.055),
-                       std::round(w * 0.19), rankHeight);
-  p.fillPath(fitInto(rankGlyph(rank), rankBox, 1.5), suitInk(suit));
-  // Never smaller than the 7-pixel sign, so the suit reads at every size.
-  const qreal pip = std::round(std::max(7.0, w * 0.15));
-  const QRectF suitBox(rankBox.center().x() - pip / 2, rankBox.bottom() + std::round(w * 0.04), pip,
-                       pip);
-  p.fillPath(suitIn(suit, suitBox), suitInk(suit));
+void paintIndex(QPainter& p, const FaceLayout& face, Suit suit, int rank) {
+  p.fillPath(fitInto(rankGlyph(rank), face.rank, 1.5), suitInk(suit));
+  p.fillPath(suitIn(suit, face.indexSuit), suitInk(suit));
 }
 
-void paintPips(QPainter& p, const QRectF& card, Suit suit, int rank) {
-  const qreal w = card.width();
-  const qreal h = card.height();
-  const qreal pipW = w * 0.19;
-  const qreal pipH = pipW * 1.05;
-  const qreal top = card.top() + h * 0.19;
-  const qreal span = h * 0.62;
+void paintPips(QPainter& p, const FaceLayout& face, Suit suit) {
   QPainterPath all;
-  for (const Pip& pip : pipLayout(rank)) {
-    const qreal cx = card.left() + w * (0.5 + 0.2 * pip.column);
-    const qreal cy = top + span * pip.down;
-    all.addPath(suitIn(suit, QRectF(cx - pipW / 2, cy - pipH / 2, pipW, pipH), pip.down > 0.5));
-  }
+  for (const PipPlace& pip : face.pips) all.addPath(suitIn(suit, pip.box, pip.upsideDown));
   p.fillPath(all, suitInk(suit));
 }
 
-void paintAce(QPainter& p, const QRectF& card, Suit suit) {
-  const qreal w = card.width();
-  const qreal size = w * (suit == Suit::Spades ? 0.56 : 0.46);
-  const QRectF box(card.center().x() - size / 2, card.center().y() - size * 0.53, size,
-                   size * 1.06);
-  if (suit == Suit::Spades) {
-    // The ace of spades carries a ring around its pip.
-    const qreal ring = size * 0.78;
-    p.setPen(QPen(suitInk(suit), std::max(1.0, w * 0.02)));
-    p.setBrush(Qt::NoBrush);
-    p.drawEllipse(box.center(), ring, ring);
-  }
-  p.fillPath(suitIn(suit, box), suitInk(suit));
-}
-
-void paintCourt(QPainter& p, const QRectF& card, Suit suit, int rank) {
-  const qreal w = card.width();
-  const qreal h = card.height();
-  const qreal left = std::round(w * 0.25);
-  const qreal top = std::round(h * 0.05);
-  const QRectF frame(card.left() + left, card.top() + top, w - 2 * left, h - 2 * top);
-  paintCourtFigure(p, frame, suit, rank);
+void paintRing(QPainter& p, const FaceLayout& face, Suit suit) {
+  if (face.ringRadius <= 0) return;
+  p.setPen(QPen(suitInk(suit), face.ringPen));
+  p.setBrush(Qt::NoBrush);
+  p.drawEllipse(face.pips.front().box.center(), face.ringRadius, face.ringRadius);
+  p.setPen(Qt::NoPen);
 }
 
 }  // namespace
@@ -158,25 +101,25 @@ void paintCardFace(QPainter& p, const QRectF& rect, int card) {
   if (card < 1 || card > 52) return;
   const int rank = (card - 1) % 13 + 1;
   const Suit suit = suitOfRow((card - 1) / 13);
+  const FaceLayout face = faceLayout(rect.size(), card);
   paintCardBlank(p, rect);
   p.save();
+  p.translate(rect.topLeft());
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(Qt::NoPen);
-  paintIndex(p, rect, suit, rank);
-  p.translate(rect.center());
-  p.rotate(180);
-  p.translate(-rect.center());
-  paintIndex(p, rect, suit, rank);
-  p.restore();
+  const QRectF local(QPointF(0, 0), rect.size());
   p.save();
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(Qt::NoPen);
-  if (rank == 1) {
-    paintAce(p, rect, suit);
-  } else if (rank <= 10) {
-    paintPips(p, rect, suit, rank);
+  paintIndex(p, face, suit, rank);
+  p.translate(local.center());
+  p.rotate(180);
+  p.translate(-local.center());
+  paintIndex(p, face, suit, rank);
+  p.restore();
+  if (rank > 10) {
+    paintCourtFigure(p, face.courtFrame, suit, rank);
   } else {
-    paintCourt(p, rect, suit, rank);
+    paintRing(p, face, suit);
+    paintPips(p, face, suit);
   }
   p.restore();
 }

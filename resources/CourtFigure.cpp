@@ -2,6 +2,7 @@
 
 #include <QPainterPath>
 #include <array>
+#include <cmath>
 
 namespace velmoran::art {
 
@@ -29,18 +30,6 @@ class Half {
  private:
   QRectF r_;
 };
-
-// Each of the twelve court cards has its own robe, so that no two courts of
-// one rank look alike, not even those of the two suits of one colour.
-QColor robeColour(Suit suit, int rank) {
-  static const std::array<std::array<QColor, 3>, 4> robes{{
-      {QColor(34, 120, 60), QColor(20, 120, 130), QColor(96, 112, 30)},  // clubs
-      {QColor(230, 130, 20), QColor(220, 80, 150), QColor(150, 90, 40)},  // diamonds
-      {QColor(196, 40, 48), QColor(52, 84, 178), QColor(130, 20, 60)},    // hearts
-      {QColor(50, 70, 170), QColor(118, 40, 128), QColor(24, 90, 150)},    // spades
-  }};
-  return robes[static_cast<size_t>(suit) & 3][static_cast<size_t>(rank - jack) % 3];
-}
 
 void paintRobe(QPainter& p, const Half& h, Suit suit, int rank) {
   QPainterPath robe;
@@ -160,13 +149,32 @@ void paintHalf(QPainter& p, const QRectF& half, Suit suit, int rank) {
   paintHeadwear(p, h, suit, rank);
   paintAttribute(p, h, suit, rank);
   p.setPen(Qt::NoPen);
-  // The suit's emblem in the free corner, large enough to read at the
-  // smallest card size.
-  p.setBrush(suitInk(suit));
-  p.drawPath(suitIn(suit, h.box(0.03, 0.03, 0.3, 0.3)));
+  // The suit's emblem in the free corner, left of the headwear, where the
+  // figure is wide enough for the smallest crisp sign; on narrower figures
+  // the corner index beside the frame shows the suit.
+  const qreal emblem = std::floor(h.across(0.24));
+  if (emblem >= crispSignSize(0)) {
+    const QPointF corner = h.at(0.03, 0.03);
+    p.setBrush(suitInk(suit));
+    p.drawPath(
+        suitIn(suit, QRectF(std::round(corner.x()), std::round(corner.y()), emblem, emblem)));
+  }
 }
 
 }  // namespace
+
+// Each of the twelve court cards has a robe of its own colour, spread
+// round the colour wheel and in lightness, so that no two courts look alike,
+// not even those of one rank in the two suits of one colour.
+QColor robeColour(Suit suit, int rank) {
+  static const std::array<std::array<QColor, 3>, 4> robes{{
+      {QColor(30, 130, 60), QColor(20, 140, 140), QColor(140, 85, 40)},    // clubs
+      {QColor(235, 130, 25), QColor(215, 70, 160), QColor(130, 160, 30)},  // diamonds
+      {QColor(200, 40, 45), QColor(60, 150, 220), QColor(120, 20, 50)},    // hearts
+      {QColor(35, 65, 175), QColor(130, 50, 160), QColor(90, 200, 140)},   // spades
+  }};
+  return robes[static_cast<size_t>(suit) & 3][static_cast<size_t>(rank - jack) % 3];
+}
 
 void paintCourtFigure(QPainter& p, const QRectF& frame, Suit suit, int rank) {
   p.save();

@@ -3,6 +3,7 @@
 #include <QTransform>
 #include <array>
 #include <cmath>
+#include <vector>
 
 namespace velmoran::art {
 
@@ -70,21 +71,63 @@ QPainterPath club() {
 }
 
 // Suit signs this small are set pixel by pixel: curves a few pixels wide
-// blur into one blob, and a club then looks like a spade. Each pattern is
-// symmetric left to right, so turning it upside down only reverses rows.
-constexpr qreal patternSize = 7;
+// blur into one blob, and a club then looks like a spade. The club shows
+// three lobes with white between them, the spade a solid point. Each
+// pattern is symmetric left to right, so turning it upside down only
+// reverses rows.
 constexpr qreal largestPatternedSign = 10;
-using Pattern = std::array<const char*, 7>;
-const std::array<Pattern, 4> patterns{{
-    {"..###..", ".#####.", "..###..", "##.#.##", "#######", "##.#.##", "..###.."},  // clubs
-    {"...#...", "..###..", ".#####.", "#######", ".#####.", "..###..", "...#..."},  // diamonds
-    {".##.##.", "#######", "#######", "#######", ".#####.", "..###..", "...#..."},  // hearts
-    {"...#...", "..###..", ".#####.", "#######", "#######", ".#.#.#.", "..###.."},  // spades
+using Pattern = std::vector<const char*>;
+struct PatternSet {
+  qreal size;
+  std::array<Pattern, 4> suits;  // clubs, diamonds, hearts, spades
+};
+const std::array<PatternSet, 3> patternSets{{
+    {7,
+     {{
+         {"..###..", "..###..", "...#...", "##.#.##", "#######", "##.#.##", "..###.."},
+         {"...#...", "..###..", ".#####.", "#######", ".#####.", "..###..", "...#..."},
+         {".##.##.", "#######", "#######", "#######", ".#####.", "..###..", "...#..."},
+         {"...#...", "..###..", ".#####.", "#######", "#######", "...#...", "..###.."},
+     }}},
+    {8,
+     {{
+         {"...##...", "..####..", "..####..", "...##...", "##.##.##", "########", "##.##.##",
+          "..####.."},
+         {"...##...", "..####..", ".######.", "########", "########", ".######.", "..####..",
+          "...##..."},
+         {".##..##.", "########", "########", "########", ".######.", ".######.", "..####..",
+          "...##..."},
+         {"...##...", "..####..", ".######.", "########", "########", ".##..##.", "...##...",
+          "..####.."},
+     }}},
+    {9,
+     {{
+         {"...###...", "..#####..", "..#####..", "...###...", ".##.#.##.", "#########",
+          ".##.#.##.", "....#....", "..#####.."},
+         {"....#....", "...###...", "..#####..", ".#######.", "#########", ".#######.",
+          "..#####..", "...###...", "....#...."},
+         {".##...##.", "####.####", "#########", "#########", ".#######.", ".#######.",
+          "..#####..", "...###...", "....#...."},
+         {"....#....", "...###...", "..#####..", ".#######.", "#########", "#########",
+          ".##.#.##.", "....#....", "..#####.."},
+     }}},
 }};
 
+// The largest pattern rect has room for; the smallest when it has none.
+size_t patternSetFor(const QRectF& rect) {
+  const qreal room = std::min(rect.width(), rect.height());
+  size_t set = 0;
+  while (set + 1 < patternSets.size() && patternSets[set + 1].size <= room) ++set;
+  return set;
+}
+
+QPointF patternCorner(const QRectF& rect) {
+  const qreal size = patternSets[patternSetFor(rect)].size;
+  return {std::round(rect.center().x() - size / 2), std::round(rect.center().y() - size / 2)};
+}
+
 // The pattern of a suit as one outline with its top-left corner at 0, 0.
-QPainterPath patternOutline(Suit s, bool flipped) {
-  const Pattern& rows = patterns[static_cast<size_t>(s) & 3];
+QPainterPath patternOutline(const Pattern& rows, bool flipped) {
   QPainterPath path;
   for (size_t r = 0; r < rows.size(); ++r) {
     const char* row = rows[flipped ? rows.size() - 1 - r : r];
@@ -99,15 +142,15 @@ QPainterPath patternOutline(Suit s, bool flipped) {
 // face holds a dozen signs: each outline is made once and moved into place.
 QPainterPath pixelSign(Suit s, const QRectF& rect, bool flipped) {
   static const auto outlines = [] {
-    std::array<std::array<QPainterPath, 2>, 4> all;
-    for (size_t suit = 0; suit < all.size(); ++suit)
-      for (const bool flip : {false, true})
-        all[suit][flip ? 1 : 0] = patternOutline(static_cast<Suit>(suit), flip);
+    std::array<std::array<std::array<QPainterPath, 2>, 4>, patternSets.size()> all;
+    for (size_t set = 0; set < all.size(); ++set)
+      for (size_t suit = 0; suit < 4; ++suit)
+        for (const bool flip : {false, true})
+          all[set][suit][flip ? 1 : 0] = patternOutline(patternSets[set].suits[suit], flip);
     return all;
   }();
-  const qreal left = std::round(rect.center().x() - patternSize / 2);
-  const qreal top = std::round(rect.center().y() - patternSize / 2);
-  return outlines[static_cast<size_t>(s) & 3][flipped ? 1 : 0].translated(left, top);
+  return outlines[patternSetFor(rect)][static_cast<size_t>(s) & 3][flipped ? 1 : 0].translated(
+      patternCorner(rect));
 }
 
 }  // namespace
@@ -119,8 +162,23 @@ const QPainterPath& suitShape(Suit s) {
   return shapes[static_cast<size_t>(s) & 3];
 }
 
+bool isPixelSign(const QRectF& rect) {
+  return std::max(rect.width(), rect.height()) < largestPatternedSign;
+}
+
+qreal crispSignSize(qreal size) {
+  if (size >= largestPatternedSign) return size;
+  return patternSets[patternSetFor(QRectF(0, 0, size, size))].size;
+}
+
+QRectF suitSignBounds(const QRectF& rect) {
+  if (!isPixelSign(rect)) return rect;
+  const qreal size = patternSets[patternSetFor(rect)].size;
+  return {patternCorner(rect), QSizeF(size, size)};
+}
+
 QPainterPath suitIn(Suit s, const QRectF& rect, bool flipped) {
-  if (std::max(rect.width(), rect.height()) < largestPatternedSign) return pixelSign(s, rect, flipped);
+  if (isPixelSign(rect)) return pixelSign(s, rect, flipped);
   QTransform t;
   if (flipped) {
     t.translate(rect.right(), rect.bottom());

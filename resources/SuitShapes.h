@@ -19,7 +19,18 @@ QColor suitInk(Suit s);
 const QPainterPath& suitShape(Suit s);
 
 // The suit symbol fitted into rect, turned upside down when flipped. Below
-// 10 pixels it is a crisp 7 x 7 pixel sign centred on rect's centre.
+// 10 pixels it is a crisp pixel sign of 7, 8 or 9 pixels, the largest
+// rect has room for, centred on rect's centre.
 QPainterPath suitIn(Suit s, const QRectF& rect, bool flipped = false);
+
+// The largest size up to size at which a sign is drawn crisply: signs
+// smaller than 10 pixels come in three sizes, 7, 8 and 9.
+qreal crispSignSize(qreal size);
+
+// Whether suitIn draws the sign for rect pixel by pixel.
+bool isPixelSign(const QRectF& rect);
+
+// The box suitIn(s, rect) covers: rect itself, or the pixel sign's own box.
+QRectF suitSignBounds(const QRectF& rect);
 
 }  // namespace velmoran::art

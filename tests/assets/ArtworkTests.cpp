@@ -4,6 +4,8 @@
 
 #include "resources/Artwork.h"
 #include "resources/CardPainter.h"
+#include "resources/CourtFigure.h"
+#include "resources/FaceLayout.h"
 #include "resources/Labels.h"
 #include "resources/Panels.h"
 
@@ -56,6 +58,28 @@ int inkBlots(const QImage& card) {
   return blots;
 }
 
+// The white between two boxes: the larger of the gaps across and down, or
+// a negative number when they overlap.
+qreal gapBetween(const QRectF& a, const QRectF& b) {
+  const qreal across = std::max(a.left() - b.right(), b.left() - a.right());
+  const qreal down = std::max(a.top() - b.bottom(), b.top() - a.bottom());
+  return std::max(across, down);
+}
+
+qreal distanceToBox(QPointF point, const QRectF& box) {
+  const qreal dx = std::max({box.left() - point.x(), 0.0, point.x() - box.right()});
+  const qreal dy = std::max({box.top() - point.y(), 0.0, point.y() - box.bottom()});
+  return std::hypot(dx, dy);
+}
+
+// How far apart two colours look: the distance in RGB with the channels
+// weighted as the eye weighs them.
+double colourDistance(const QColor& a, const QColor& b) {
+  const double redMean = (a.red() + b.red()) / 2.0;
+  const int dr = a.red() - b.red(), dg = a.green() - b.green(), db = a.blue() - b.blue();
+  return std::sqrt((2 + redMean / 256) * dr * dr + 4 * dg * dg + (2 + (255 - redMean) / 256) * db * db);
+}
+
 }  // namespace
 
 class ArtworkTests : public QObject {
@@ -74,34 +98,39 @@ class ArtworkTests : public QObject {
     }
   }
 
-  // At the smallest size the suit in the index is a crisp sign of at least
-  // seven pixels, and a club does not look like a spade.
-  void smallIndexSuitsAreCrispAndDistinct() {
-    auto inkMask = [](int card) {
-      const QImage c = face(card, 40);
-      const QRect sign(1, 11, 9, 12);  // below the rank, left of the pips
-      std::vector<bool> mask;
-      int inkRows = 0;
-      for (int y = sign.top(); y <= sign.bottom(); ++y) {
-        bool rowHasInk = false;
-        for (int x = sign.left(); x <= sign.right(); ++x) {
-          const QRgb px = c.pixel(x, y);
-          const bool ink = px == suitInk(Suit::Spades).rgb();
-          if (!ink && px != qRgb(255, 255, 255)) return std::pair{std::vector<bool>{}, 0};
-          mask.push_back(ink);
-          rowHasInk = rowHasInk || ink;
+  // At the smallest size the suit signs of the index and of the pips are
+  // crisp signs of at least seven pixels, and a club does not look like a
+  // spade.
+  void smallSuitSignsAreCrispAndDistinct() {
+    const int w = 40;
+    const FaceLayout two = faceLayout(QSizeF(w, cardHeightFor(w)), 2);
+    for (const QRectF& box : {two.indexSuit, two.pips.front().box}) {
+      const QRect sign = box.adjusted(-1, -1, 1, 1).toRect();  // with a ring of paper
+      auto inkMask = [&](int card) {
+        const QImage c = face(card, w);
+        std::vector<bool> mask;
+        int inkRows = 0;
+        for (int y = sign.top(); y <= sign.bottom(); ++y) {
+          bool rowHasInk = false;
+          for (int x = sign.left(); x <= sign.right(); ++x) {
+            const QRgb px = c.pixel(x, y);
+            const bool ink = px == suitInk(Suit::Spades).rgb();
+            if (!ink && px != qRgb(255, 255, 255)) return std::pair{std::vector<bool>{}, 0};
+            mask.push_back(ink);
+            rowHasInk = rowHasInk || ink;
+          }
+          inkRows += rowHasInk;
         }
-        inkRows += rowHasInk;
-      }
-      return std::pair{mask, inkRows};
-    };
-    const auto [club, clubRows] = inkMask(2);    // the two of clubs
-    const auto [spade, spadeRows] = inkMask(41);  // the two of spades
-    QVERIFY2(!club.empty() && !spade.empty(), "the sign has shades between ink and paper");
-    QVERIFY(clubRows >= 7 && spadeRows >= 7);
-    int differing = 0;
-    for (size_t i = 0; i < club.size(); ++i) differing += club[i] != spade[i];
-    QVERIFY(differing >= 6);
+        return std::pair{mask, inkRows};
+      };
+      const auto [club, clubRows] = inkMask(2);     // the two of clubs
+      const auto [spade, spadeRows] = inkMask(41);  // the two of spades
+      QVERIFY2(!club.empty() && !spade.empty(), "the sign has shades between ink and paper");
+      QVERIFY(clubRows >= 7 && spadeRows >= 7);
+      int differing = 0;
+      for (size_t i = 0; i < club.size(); ++i) differing += club[i] != spade[i];
+      QVERIFY(differing >= 6);
+    }
   }
 
   // Each of the twelve court cards has a figure of its own: the courts of
@@ -127,16 +156,62 @@ class ArtworkTests : public QObject {
   void courtCardsShowAFigure() {
     for (int card : {11, 12, 13, 24, 25, 26, 37, 38, 39, 50, 51, 52}) {
       const QImage c = face(card, 40);
+      const QRectF frame = faceLayout(c.size(), card).courtFrame;
       int coloured = 0;
       for (int y = 0; y < c.height(); ++y) {
         for (int x = 0; x < c.width(); ++x) {
           if (QColor(c.pixel(x, y)).hsvSaturation() > 100) ++coloured;
         }
       }
-      QVERIFY2(coloured > c.width() * c.height() / 8, qPrintable(QString::number(coloured)));
+      QVERIFY2(coloured > frame.width() * frame.height() / 4, qPrintable(QString::number(card)));
     }
     QVERIFY(face(11, 60) != face(12, 60));
     QVERIFY(face(12, 60) != face(13, 60));
+  }
+
+  // At every size the corner indexes stand clear of the pips, the ace's
+  // ring and the court picture, and no pip touches another: a four shows
+  // four pips beside its index, not an index of "4 and two clubs".
+  void nothingOnAFaceTouchesAnythingElse() {
+    constexpr qreal clearGap = 2;
+    for (int w = 40; w <= 90; w += 5) {
+      const QRectF card(0, 0, w, cardHeightFor(w));
+      for (int code = 1; code <= 52; ++code) {
+        const FaceLayout face = faceLayout(card.size(), code);
+        const QString where = QStringLiteral("card %1 at width %2").arg(code).arg(w);
+        const std::vector<QRectF> index = face.indexBoxes();
+        for (const QRectF& box : index) QVERIFY2(card.contains(box), qPrintable(where));
+        QVERIFY2(gapBetween(face.rank, face.indexSuit) >= 1, qPrintable(where));
+        for (const QRectF& own : index) {
+          for (const QRectF& picture : face.pictureBoxes())
+            QVERIFY2(gapBetween(own, picture) >= clearGap, qPrintable(where));
+          if (face.ringRadius > 0) {
+            const qreal ringOuter = face.ringRadius + face.ringPen / 2;
+            QVERIFY2(distanceToBox(face.pips.front().box.center(), own) >= ringOuter + clearGap,
+                     qPrintable(where));
+          }
+        }
+        for (size_t i = 0; i < face.pips.size(); ++i) {
+          QVERIFY2(card.contains(face.pips[i].box), qPrintable(where));
+          for (size_t j = i + 1; j < face.pips.size(); ++j)
+            QVERIFY2(gapBetween(face.pips[i].box, face.pips[j].box) >= 0, qPrintable(where));
+        }
+      }
+    }
+  }
+
+  // No two court cards wear robes of colours that could be taken for each
+  // other.
+  void twelveCourtsWearTwelveColours() {
+    std::vector<QColor> robes;
+    for (int suit = 0; suit < 4; ++suit)
+      for (int rank = 11; rank <= 13; ++rank) robes.push_back(robeColour(suitOfRow(suit), rank));
+    for (size_t i = 0; i < robes.size(); ++i) {
+      for (size_t j = i + 1; j < robes.size(); ++j) {
+        QVERIFY2(colourDistance(robes[i], robes[j]) > 100,
+                 qPrintable(QStringLiteral("%1 and %2").arg(robes[i].name(), robes[j].name())));
+      }
+    }
   }
 
   void codesOutsideTheDeckPaintNothing() {

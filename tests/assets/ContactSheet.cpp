@@ -8,6 +8,8 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <cstdio>
+#include <string>
+#include <vector>
 
 #include "assets/Assets.h"
 
@@ -57,6 +59,9 @@ QImage stack(const std::vector<QImage>& parts, QColor background) {
   return out;
 }
 
+// Three times the size, each pixel a square of nine.
+QImage enlarged(const QImage& image) { return image.scaled(image.size() * 3); }
+
 bool save(const QImage& image, const QDir& folder, const char* name) {
   const bool ok = image.save(folder.filePath(QString::fromLatin1(name)));
   std::printf("%s %s (%dx%d)\n", ok ? "wrote" : "FAILED", name, image.width(), image.height());
@@ -77,6 +82,13 @@ int main(int argc, char** argv) {
   bool ok = true;
   ok &= save(stack({picture("deck40"), picture("backs40")}, baize), folder, "cards40.png");
   ok &= save(stack({picture("deck90")}, baize), folder, "faces90.png");
+  // The faces of every width, and the smallest and largest three times
+  // enlarged, where a pixel more or less between two signs shows.
+  std::vector<QImage> decks;
+  for (int w = 40; w <= 90; w += 5) decks.push_back(picture("deck" + std::to_string(w)));
+  ok &= save(stack(decks, baize), folder, "faces-every-width.png");
+  ok &= save(enlarged(stack({picture("deck40")}, baize)), folder, "faces40-x3.png");
+  ok &= save(enlarged(stack({picture("deck90")}, baize)), folder, "faces90-x3.png");
   ok &= save(stack({picture("backs90")}, baize), folder, "backs90.png");
   ok &= save(onTapestry({picture("logo160"), picture("books160"), picture("hand160"),
                          picture("logo360"), picture("books360"), picture("hand360")}),
