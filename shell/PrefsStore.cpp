@@ -17,6 +17,7 @@ PrefsReadOutcome PrefsStore::read() {
 }
 
 void PrefsStore::save() {
+  if (saveNothing_) return;
   std::string state = prefsText(routines_);
   if (state == lastSaved_) return;
   lastSaved_ = std::move(state);
@@ -26,8 +27,17 @@ void PrefsStore::save() {
     prefsWrite(routines_, folder_, lastSaved_);
 }
 
+QStringList PrefsStore::startNotices() const {
+  QStringList notices;
+  if (outcome_ == PrefsReadOutcome::Damaged || outcome_ == PrefsReadOutcome::Unreadable)
+    notices << damagedNotice();
+  if (saveNothing_)
+    notices << QStringLiteral("Velmoran cannot write to its preferences folder, so your settings "
+                              "and this game will not be saved this time.");
+  return notices;
+}
+
 QString PrefsStore::damagedNotice() const {
-  if (outcome_ != PrefsReadOutcome::Damaged && outcome_ != PrefsReadOutcome::Unreadable) return {};
   const QString kept = QString::fromStdString(freeDamagedName(folder_).string());
   return QStringLiteral(
              "The preferences file could not be read in full, so some settings, statistics "
