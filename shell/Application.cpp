@@ -7,6 +7,7 @@
 #include <QDBusConnection>
 #include <QThreadPool>
 
+#include "engine/PrefsLeftovers.h"
 #include "shell/AlreadyRunning.h"
 #include "shell/App.h"
 #include "shell/PreferencesFolder.h"
@@ -57,6 +58,7 @@ int runApplication(int argc, char* argv[]) {
   const SingleInstance::Start start = instance.acquire();
   if (start == SingleInstance::Start::AnotherCopyRuns)
     return tellAlreadyRunning(instance, termination);
+  if (instance.holdsLock()) removePrefsLeftovers(preferencesFolder());
   App app;
   if (start == SingleInstance::Start::CannotSave) app.saveNothing();
   listenToOutsideRequests(app, termination, instance);

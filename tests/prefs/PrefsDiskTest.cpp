@@ -14,6 +14,7 @@
 
 #include "engine/DamagedPrefs.h"
 #include "engine/PrefsFile.h"
+#include "engine/PrefsLeftovers.h"
 #include "tests/prefs/SavedGames.h"
 
 namespace velmoran::testing {
@@ -270,6 +271,33 @@ TEST(PrefsDisk, AFailedWriteLeavesTheDamagedFileWhereItWas) {
   }
   EXPECT_EQ(fs::read_symlink(linked / prefsFileName), "/nowhere/prefs");
   EXPECT_EQ(filesIn(linked), 1);
+}
+
+// What killed writes left goes; kept copies, and whatever is not a file
+// of those writes' own, stay.
+TEST(PrefsDisk, LeftoversOfKilledWritesAreRemoved) {
+  const fs::path folder = freshFolder("leftovers");
+  fs::create_directories(folder);
+  const std::string file(prefsFileName);
+  const std::vector<std::string> leftovers{
+      file + ".saving", file + ".saving-123-4", file + ".damaged.saving",
+      file + ".damaged-2.saving-56-7"};
+  const std::vector<std::string> kept{file,
+                                      file + ".damaged",
+                                      file + ".damaged-2",
+                                      file + ".lock",
+                                      file + ".savings",
+                                      file + ".saving-x-1",
+                                      "Other Preferences.saving"};
+  for (const std::string& name : leftovers) std::ofstream(folder / name) << "part of a file";
+  for (const std::string& name : kept) std::ofstream(folder / name) << "kept";
+  fs::create_directories(folder / (file + ".saving-1-1"));
+  fs::create_symlink(folder / file, folder / (file + ".saving-2-1"));
+
+  removePrefsLeftovers(folder);
+  for (const std::string& name : leftovers) EXPECT_FALSE(fs::exists(folder / name)) << name;
+  for (const std::string& name : kept) EXPECT_EQ(contents(folder / name), "kept") << name;
+  EXPECT_EQ(filesIn(folder), static_cast<long>(kept.size()) + 2);
 }
 
 // Settings kept in a folder of dotfiles and linked into place stay linked:

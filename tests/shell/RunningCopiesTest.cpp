@@ -155,10 +155,14 @@ class RunningCopiesTest : public QObject {
     ::kill(static_cast<pid_t>(crashed.processId()), SIGKILL);
     QVERIFY(crashed.waitForFinished());
     QVERIFY(QFile::exists(prefsPath() + ".lock"));
+    QFile leftover(prefsPath() + ".saving");  // as a copy killed while saving leaves it
+    QVERIFY(leftover.open(QIODevice::WriteOnly));
+    leftover.close();
 
     start(next);
     waitUntilRunning();
     QCOMPARE(next.state(), QProcess::Running);
+    QVERIFY(!leftover.exists());
     QVERIFY(endsCleanlyOn(next, SIGTERM, 2000));
   }
 
