@@ -32,8 +32,9 @@ QStringList PrefsStore::startNotices() const {
   if (outcome_ == PrefsReadOutcome::Damaged || outcome_ == PrefsReadOutcome::Unreadable)
     notices << damagedNotice();
   if (saveNothing_)
-    notices << QStringLiteral("Velmoran cannot write to its preferences folder, so your settings "
-                              "and this game will not be saved this time.");
+    notices << QStringLiteral(
+        "Velmoran cannot write to its preferences folder, so your settings "
+        "and this game will not be saved this time.");
   return notices;
 }
 

@@ -68,9 +68,7 @@ Entry linkEntry(const char* symbol) {
 }  // namespace
 
 SingleInstance::SingleInstance(const std::filesystem::path& folder, QObject* parent)
-    : QObject(parent),
-      folder_(folder),
-      serverName_(serverNameFor(lockPath(folder))) {}
+    : QObject(parent), folder_(folder), serverName_(serverNameFor(lockPath(folder))) {}
 
 SingleInstance::~SingleInstance() {
   if (lock_ >= 0) ::close(lock_);
