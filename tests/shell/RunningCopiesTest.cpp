@@ -205,8 +205,8 @@ class RunningCopiesTest : public QObject {
     if (rootsMode && (::getuid() != 0 || !mayRun(nobody)))
       QSKIP("another player's lock needs root to be made, and another player to run the game");
     QTemporaryDir folder;
-    const QString lockPath = folder.filePath(QString::fromStdString(std::string(prefsFileName))) +
-                             ".lock";
+    const QString lockPath =
+        folder.filePath(QString::fromStdString(std::string(prefsFileName))) + ".lock";
     QProcess other;
     QTemporaryDir otherFolder;
     if (lock == "%pid") {
