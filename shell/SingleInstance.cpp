@@ -29,12 +29,14 @@ QString lockPath(const std::filesystem::path& folder) {
 }
 
 // The file at `name`, made when missing, open for nothing but its lock:
-// what it holds never counts. A folder of that name serves as well, the
-// same for every copy.
+// what it holds never counts. Opened for writing where it may be, as a
+// lock over the network needs; else for reading, which a lock on this
+// machine needs no more than, so that a folder of that name, or a file the
+// player may not change, serves as well.
 int openLock(const std::filesystem::path& name) {
-  const int fd = ::open(name.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, 0644);
-  if (fd >= 0 || errno != EISDIR) return fd;
-  return ::open(name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  const int fd = ::open(name.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+  if (fd >= 0 || (errno != EISDIR && errno != EACCES && errno != EROFS)) return fd;
+  return ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
 }
 
 // The lock under the usual name or, when that file belongs to someone who

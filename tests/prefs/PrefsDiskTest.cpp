@@ -261,6 +261,8 @@ TEST(PrefsDisk, AFailedWriteLeavesTheDamagedFileWhereItWas) {
   EXPECT_EQ(contents(folder / prefsFileName), damaged);
   EXPECT_EQ(filesIn(folder), 1);
   EXPECT_EQ(f.table.messages, std::vector<std::string>{std::string(prefsWriteMessage)});
+  Fixture next;
+  EXPECT_EQ(prefsRead(next.routines, folder), PrefsReadOutcome::Damaged);
 
   const fs::path linked = freshFolder("keep-unreadable-full");
   fs::create_directories(linked);
