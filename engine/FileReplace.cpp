@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <functional>
 #include <string>
 #include <system_error>
@@ -62,7 +63,13 @@ int createBeside(const fs::path& file, fs::path& made) {
   return -1;
 }
 
-bool replaceWith(const fs::path& file, const std::function<bool(int fd)>& fill) {
+using Placing = bool (*)(const fs::path& temp, const fs::path& file);
+
+bool renameOver(const fs::path& temp, const fs::path& file) {
+  return ::rename(temp.c_str(), file.c_str()) == 0;
+}
+
+bool writeThenPlace(const fs::path& file, const std::function<bool(int fd)>& fill, Placing place) {
   fs::path temp;
   const int fd = createBeside(file, temp);
   if (fd < 0) return false;
@@ -71,7 +78,7 @@ bool replaceWith(const fs::path& file, const std::function<bool(int fd)>& fill) 
   if (::stat(file.c_str(), &old) == 0 && S_ISREG(old.st_mode)) ::fchmod(fd, old.st_mode & 07777);
   bool written = fill(fd) && ::fsync(fd) == 0;
   written = ::close(fd) == 0 && written;
-  written = written && ::rename(temp.c_str(), file.c_str()) == 0;
+  written = written && place(temp, file);
   if (!written) ::unlink(temp.c_str());
   return written;
 }
@@ -91,11 +98,20 @@ fs::path linkTarget(const fs::path& file) {
 }
 
 bool replaceFile(const fs::path& file, std::string_view text) {
-  return replaceWith(file, [text](int fd) { return writeAll(fd, text); });
+  return writeThenPlace(file, [text](int fd) { return writeAll(fd, text); }, renameOver);
 }
 
-bool replaceFileWithCopy(const fs::path& file, const fs::path& source) {
-  return replaceWith(file, [&source](int fd) { return copyAll(fd, source); });
+bool createFileWithCopy(const fs::path& file, const fs::path& source) {
+  return writeThenPlace(file, [&source](int fd) { return copyAll(fd, source); },
+                        renameWithoutReplacing);
+}
+
+bool renameWithoutReplacing(const fs::path& from, const fs::path& to) {
+  if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return true;
+  if (errno != EINVAL && errno != ENOSYS) return false;
+  // A file system that cannot rename so: a second link, which is never
+  // made over an existing name, then the first one goes.
+  return ::link(from.c_str(), to.c_str()) == 0 && ::unlink(from.c_str()) == 0;
 }
 
 }  // namespace velmoran

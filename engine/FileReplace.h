@@ -19,7 +19,12 @@ std::filesystem::path linkTarget(const std::filesystem::path& file);
 // False, with nothing left behind, when any step fails.
 bool replaceFile(const std::filesystem::path& file, std::string_view text);
 
-// The same with a copy of the file `source`, of any length.
-bool replaceFileWithCopy(const std::filesystem::path& file, const std::filesystem::path& source);
+// Writes a copy of the file `source`, of any length, as the new file
+// `file` in the same way, except that a file already at that name is never
+// replaced: false then, as on any failure, with nothing left behind.
+bool createFileWithCopy(const std::filesystem::path& file, const std::filesystem::path& source);
+
+// Moves `from` to `to` unless something is already there.
+bool renameWithoutReplacing(const std::filesystem::path& from, const std::filesystem::path& to);
 
 }  // namespace velmoran

@@ -69,15 +69,4 @@ bool prefsWrite(MainRoutines& routines, const fs::path& folder, const std::strin
   return written;
 }
 
-bool keepDamagedPrefs(const fs::path& folder) {
-  const fs::path file = folder / prefsFileName;
-  if (!isThere(file)) return true;
-  const fs::path kept = folder / prefsDamagedFileName;
-  if (replaceFileWithCopy(kept, file)) return true;
-  // It cannot be read (a link to nowhere, no permission): keep it as it is.
-  std::error_code error;
-  fs::rename(file, kept, error);
-  return !error;
-}
-
 }  // namespace velmoran

@@ -67,12 +67,6 @@ bool prefsWrite(MainRoutines& routines, const std::filesystem::path& folder);
 bool prefsWrite(MainRoutines& routines, const std::filesystem::path& folder,
                 const std::string& text);
 
-// Keeps the file in `folder` that could not be read whole (Damaged or
-// Unreadable) as prefsDamagedFileName beside it, replacing an older copy:
-// a copy of its text, or the file itself moved when it cannot be read.
-// True when it is kept or there is nothing to keep.
-bool keepDamagedPrefs(const std::filesystem::path& folder);
-
 // The file's contents, for the two routines above, tests and tools.
 //
 // prefsText gives the whole file, LF line ends.

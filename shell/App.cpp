@@ -248,15 +248,18 @@ void App::prepareMainWindow() {
 }
 
 // The first time the main window shows, the player learns of a preferences
-// file that could not be read whole, once the window is there to see.
+// file that could not be read whole, and that nothing will be saved, once
+// the window is there to see.
 void App::showMainWindow() {
   prepareMainWindow();
   wmain_->show();
   if (mainWindowShown_) return;
   mainWindowShown_ = true;
-  const QString notice = prefs_.damagedNotice();
-  if (!notice.isEmpty()) {
-    QTimer::singleShot(0, this, [this, notice] { table_->showMessage(notice.toStdString()); });
+  const QStringList notices = prefs_.startNotices();
+  if (!notices.isEmpty()) {
+    QTimer::singleShot(0, this, [this, notices] {
+      for (const QString& notice : notices) table_->showMessage(notice.toStdString());
+    });
   }
 }
 

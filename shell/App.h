@@ -62,6 +62,8 @@ class App : public QObject, public TableHost {
   void quitOnRequest();
   void saveForSession();
   void comeForward();
+  // Nothing will be written this run; the player is told at start.
+  void saveNothing() { prefs_.saveNothing(); }
 
   MainRoutines& routines() { return routines_; }
   Menu& menu();

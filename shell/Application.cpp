@@ -7,6 +7,7 @@
 #include <QDBusConnection>
 #include <QThreadPool>
 
+#include "engine/PrefsLeftovers.h"
 #include "shell/AlreadyRunning.h"
 #include "shell/App.h"
 #include "shell/DesktopSession.h"
@@ -56,8 +57,12 @@ int runApplication(int argc, char* argv[]) {
   // From here on a termination request is a quit like the close box.
   TerminationSignals termination;
   SingleInstance instance(preferencesFolder());
-  if (!instance.acquire()) return tellAlreadyRunning(instance, termination);
+  const SingleInstance::Start start = instance.acquire();
+  if (start == SingleInstance::Start::AnotherCopyRuns)
+    return tellAlreadyRunning(instance, termination);
+  if (instance.holdsLock()) removePrefsLeftovers(preferencesFolder());
   App app;
+  if (start == SingleInstance::Start::CannotSave) app.saveNothing();
   listenToOutsideRequests(app, termination, instance);
   if (!app.open()) return 0;
   instance.answerLaterStarts();

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "engine/DamagedPrefs.h"
+
 namespace velmoran {
 
 PrefsStore::PrefsStore(MainRoutines& routines, std::filesystem::path folder)
@@ -15,23 +17,29 @@ PrefsReadOutcome PrefsStore::read() {
 }
 
 void PrefsStore::save() {
+  if (saveNothing_) return;
   std::string state = prefsText(routines_);
   if (state == lastSaved_) return;
   lastSaved_ = std::move(state);
-  if (keepBeforeWriting_) {
-    // What could not be read is never lost: no copy kept, no replacing.
-    if (!keepDamagedPrefs(folder_)) {
-      routines_.table().showMessage(std::string(prefsWriteMessage));
-      return;
-    }
-    keepBeforeWriting_ = false;
-  }
-  prefsWrite(routines_, folder_, lastSaved_);
+  if (keepBeforeWriting_)
+    keepBeforeWriting_ = !replaceDamagedPrefs(routines_, folder_, lastSaved_);
+  else
+    prefsWrite(routines_, folder_, lastSaved_);
+}
+
+QStringList PrefsStore::startNotices() const {
+  QStringList notices;
+  if (outcome_ == PrefsReadOutcome::Damaged || outcome_ == PrefsReadOutcome::Unreadable)
+    notices << damagedNotice();
+  if (saveNothing_)
+    notices << QStringLiteral(
+        "Velmoran cannot write to its preferences folder, so your settings "
+        "and this game will not be saved this time.");
+  return notices;
 }
 
 QString PrefsStore::damagedNotice() const {
-  if (outcome_ != PrefsReadOutcome::Damaged && outcome_ != PrefsReadOutcome::Unreadable) return {};
-  const QString kept = QString::fromStdString((folder_ / prefsDamagedFileName).string());
+  const QString kept = QString::fromStdString(freeDamagedName(folder_).string());
   return QStringLiteral(
              "The preferences file could not be read in full, so some settings, statistics "
              "or the saved game could not be restored.\n\n"

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <filesystem>
 #include <string>
 
@@ -20,15 +21,23 @@ class PrefsStore {
   PrefsReadOutcome read();
   void save();
 
-  // What to tell the player about a file that could not be read whole;
-  // empty when it was read whole or there was none.
-  QString damagedNotice() const;
+  // Nothing is written this run (the folder cannot be written, or another
+  // copy might write it too); the player is told at start instead of at
+  // the end.
+  void saveNothing() { saveNothing_ = true; }
+
+  // What to tell the player once the game shows: a file that could not be
+  // read whole, and that nothing will be saved.
+  QStringList startNotices() const;
 
  private:
+  QString damagedNotice() const;
+
   MainRoutines& routines_;
   std::filesystem::path folder_;
   PrefsReadOutcome outcome_ = PrefsReadOutcome::NoFile;
   bool keepBeforeWriting_ = false;
+  bool saveNothing_ = false;
   std::string lastSaved_;  // the state last written, or tried
 };
 

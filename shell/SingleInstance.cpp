@@ -1,8 +1,14 @@
 #include "shell/SingleInstance.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QtConcurrent/QtConcurrentRun>
+#include <cerrno>
+#include <string>
 
 #include "assets/RuntimeModule.h"
 #include "engine/PrefsFile.h"
@@ -14,8 +20,36 @@ namespace {
 
 constexpr int answerMilliseconds = 1000;
 
+std::filesystem::path lockFile(const std::filesystem::path& folder) {
+  return folder / (std::string(prefsFileName) + ".lock");
+}
+
 QString lockPath(const std::filesystem::path& folder) {
-  return QString::fromStdString((folder / prefsFileName).string()) + ".lock";
+  return QString::fromStdString(lockFile(folder).string());
+}
+
+// The file at `name`, made when missing, open for nothing but its lock:
+// what it holds never counts. Opened for writing where it may be, as a
+// lock over the network needs; else for reading, which a lock on this
+// machine needs no more than, so that a folder of that name, or a file the
+// player may not change, serves as well.
+int openLock(const std::filesystem::path& name) {
+  const int fd = ::open(name.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+  if (fd >= 0 || (errno != EISDIR && errno != EACCES && errno != EROFS)) return fd;
+  return ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
+}
+
+// The lock under the usual name or, when that file belongs to someone who
+// let nobody else open it (a lock of root's in the player's folder), under
+// a name of the player's own.
+int openLockIn(const std::filesystem::path& folder) {
+  const int fd = openLock(lockFile(folder));
+  if (fd >= 0 || errno != EACCES) return fd;
+  return openLock(lockFile(folder).string() + "-" + std::to_string(::getuid()));
+}
+
+bool canWriteIn(const std::filesystem::path& folder) {
+  return ::faccessat(AT_FDCWD, folder.c_str(), W_OK, AT_EACCESS) == 0;
 }
 
 // One name per preferences folder, short enough for any socket path.
@@ -36,24 +70,30 @@ Entry linkEntry(const char* symbol) {
 }  // namespace
 
 SingleInstance::SingleInstance(const std::filesystem::path& folder, QObject* parent)
-    : QObject(parent),
-      folder_(folder),
-      lock_(lockPath(folder)),
-      serverName_(serverNameFor(lockPath(folder))) {
-  // The lock counts for as long as its copy runs, however long that is; a
-  // lock whose process is gone is stale at once.
-  lock_.setStaleLockTime(0);
+    : QObject(parent), folder_(folder), serverName_(serverNameFor(lockPath(folder))) {}
+
+SingleInstance::~SingleInstance() {
+  if (lock_ >= 0) ::close(lock_);
 }
 
-bool SingleInstance::acquire() {
+SingleInstance::Start SingleInstance::acquire() {
   QDir().mkpath(QString::fromStdString(folder_.string()));
-  return lock_.tryLock(0) || lock_.error() != QLockFile::LockFailedError;
+  const int fd = openLockIn(folder_);
+  if (fd < 0) return Start::CannotSave;
+  if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+    lock_ = fd;
+  } else {
+    const bool taken = errno == EWOULDBLOCK;
+    ::close(fd);
+    if (taken) return Start::AnotherCopyRuns;
+  }
+  return canWriteIn(folder_) ? Start::Alone : Start::CannotSave;
 }
 
 // Only the copy that holds the lock listens: a socket under the name may
 // be another copy's.
 void SingleInstance::answerLaterStarts() {
-  if (!lock_.isLocked()) return;
+  if (!holdsLock()) return;
   QtConcurrent::run(linkEntry<ListenForLaterStarts>, listenForLaterStartsSymbol)
       .then(this, [this](ListenForLaterStarts listen) {
         if (listen) listen(serverName_, this, [this] { emit raiseRequested(); });

@@ -1,24 +1,31 @@
 #pragma once
 
-#include <QLockFile>
 #include <QObject>
 #include <filesystem>
 
 namespace velmoran {
 
 // One running copy of the game per preferences file. The first copy holds
-// a lock next to the file (a copy that crashed leaves no lock that counts)
-// and listens for later starts; a later start finds the lock taken, asks
-// the running copy to come to the front, and ends without touching the file.
+// a lock next to the file, one the kernel releases when its holder dies, so
+// that only a live copy keeps a later start out, whatever the lock file
+// holds or was left by. That copy listens for later starts; a later start
+// finds the lock taken, asks the running copy to come to the front, and
+// ends without touching the file.
 class SingleInstance : public QObject {
   Q_OBJECT
  public:
   explicit SingleInstance(const std::filesystem::path& folder, QObject* parent = nullptr);
+  ~SingleInstance() override;
 
-  // True when no other copy runs on this preferences folder. This copy then
-  // keeps the lock until it ends. A folder where no lock can be made counts
-  // as free: reading the preferences will tell the player about it.
-  bool acquire();
+  enum class Start {
+    Alone,            // no other copy runs on this preferences file
+    AnotherCopyRuns,  // a live copy holds the lock
+    CannotSave,       // nothing can be written in the folder: no lock, and no save
+  };
+  // Takes the lock when it can; this copy then keeps it until it ends. A
+  // file system that keeps no locks counts as free.
+  Start acquire();
+  bool holdsLock() const { return lock_ >= 0; }
 
   // Starts listening for later starts; raiseRequested follows each. The
   // listening begins once the messages' module is loaded on another thread,
@@ -35,7 +42,7 @@ class SingleInstance : public QObject {
 
  private:
   std::filesystem::path folder_;
-  QLockFile lock_;
+  int lock_ = -1;  // the open lock file, locked
   QString serverName_;
 };
 

@@ -12,7 +12,9 @@
 #include <future>
 #include <thread>
 
+#include "engine/DamagedPrefs.h"
 #include "engine/PrefsFile.h"
+#include "engine/PrefsLeftovers.h"
 #include "tests/prefs/SavedGames.h"
 
 namespace velmoran::testing {
@@ -135,6 +137,36 @@ TEST(PrefsDisk, NothingAtATemporaryNameHoldsTheWriteUp) {
   EXPECT_TRUE(f.table.messages.empty());
 }
 
+// A pipe where the file should be is not waited on: nobody may ever write
+// into it.
+TEST(PrefsDisk, APipeInPlaceOfTheFileDoesNotHoldTheReadUp) {
+  const fs::path folder = freshFolder("fifo-file");
+  fs::create_directories(folder);
+  const fs::path fifo = folder / prefsFileName;
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  Fixture f;
+  auto read = std::async(std::launch::async, [&] { return prefsRead(f.routines, folder); });
+  if (read.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+    ::close(::open(fifo.c_str(), O_WRONLY | O_NONBLOCK));  // lets a stuck read end
+    read.wait();
+    FAIL() << "the read waited on the pipe";
+  }
+  EXPECT_EQ(read.get(), PrefsReadOutcome::Unreadable);
+}
+
+// A file the player keeps to themselves stays so when it is written anew.
+TEST(PrefsDisk, AWriteKeepsThePlayersPermissions) {
+  const fs::path folder = freshFolder("permissions");
+  Fixture f;
+  ASSERT_TRUE(prefsWrite(f.routines, folder));
+  fs::permissions(folder / prefsFileName, fs::perms(0600));
+  const mode_t oldMask = ::umask(022);
+  const bool written = prefsWrite(f.routines, folder);
+  ::umask(oldMask);
+  ASSERT_TRUE(written);
+  EXPECT_EQ(fs::status(folder / prefsFileName).permissions(), fs::perms(0600));
+}
+
 TEST(PrefsDisk, WriteReplacesTheFileAndLeavesNothingElse) {
   const fs::path folder = freshFolder("replace");
   Fixture f;
@@ -172,30 +204,102 @@ TEST(PrefsDisk, ADamagedFileIsToldApartFromAWholeOne) {
   EXPECT_EQ(damaged.routines.stats, game->routines.stats);
 }
 
-// The file that could not be read whole is kept beside itself before it
-// is replaced, the copy of an earlier run giving way.
-TEST(PrefsDisk, ADamagedFileIsKeptBeforeItIsReplaced) {
-  const fs::path folder = freshFolder("keep");
+// A whole saved game with seven wins and three losses, one place of its
+// board damaged, as the only file in a new folder.
+fs::path folderWithADamagedFile(const std::string& name, Fixture& reader) {
+  const fs::path folder = freshFolder(name);
+  const auto game = gameAfterMoves(3);
+  game->routines.stats.wins = 7;
+  game->routines.stats.losses = 3;
   fs::create_directories(folder);
-  std::ofstream(folder / prefsDamagedFileName) << "an older copy\n";
-  std::ofstream(folder / prefsFileName) << "1\n2\nnot a number\n";
+  std::ofstream(folder / prefsFileName) << withLine(prefsText(game->routines), 21, "banana");
+  EXPECT_EQ(prefsRead(reader.routines, folder), PrefsReadOutcome::Damaged);
+  return folder;
+}
+
+// The file that could not be read whole is kept beside itself before it
+// is replaced; copies kept by earlier runs stay as they are, even those
+// the player may not change.
+TEST(PrefsDisk, EveryDamagedFileIsKept) {
   Fixture f;
-  ASSERT_EQ(prefsRead(f.routines, folder), PrefsReadOutcome::Damaged);
-  ASSERT_TRUE(keepDamagedPrefs(folder));
-  ASSERT_TRUE(prefsWrite(f.routines, folder));
-  EXPECT_EQ(contents(folder / prefsDamagedFileName), "1\n2\nnot a number\n");
+  const fs::path folder = folderWithADamagedFile("keep", f);
+  const std::string damaged = contents(folder / prefsFileName);
+  std::ofstream(folder / prefsDamagedFileName) << "an older copy\n";
+  fs::permissions(folder / prefsDamagedFileName, fs::perms(0444));
+  const fs::path second = folder / (std::string(prefsDamagedFileName) + "-2");
+  EXPECT_EQ(freeDamagedName(folder), second);
+
+  ASSERT_TRUE(replaceDamagedPrefs(f.routines, folder, prefsText(f.routines)));
+  EXPECT_EQ(contents(folder / prefsDamagedFileName), "an older copy\n");
+  EXPECT_EQ(contents(second), damaged);
   EXPECT_EQ(contents(folder / prefsFileName), prefsText(f.routines));
-  EXPECT_EQ(filesIn(folder), 2);
+  EXPECT_EQ(filesIn(folder), 3);
+  EXPECT_EQ(freeDamagedName(folder), folder / (std::string(prefsDamagedFileName) + "-3"));
 }
 
 TEST(PrefsDisk, AFileThatCannotBeReadIsMovedAsideWhole) {
   const fs::path folder = freshFolder("keep-unreadable");
   fs::create_directories(folder);
   fs::create_symlink("/nowhere/prefs", folder / prefsFileName);
-  ASSERT_TRUE(keepDamagedPrefs(folder));
+  Fixture f;
+  ASSERT_TRUE(replaceDamagedPrefs(f.routines, folder, prefsText(f.routines)));
   EXPECT_EQ(fs::read_symlink(folder / prefsDamagedFileName), "/nowhere/prefs");
-  EXPECT_FALSE(fs::exists(fs::symlink_status(folder / prefsFileName)));
-  EXPECT_TRUE(keepDamagedPrefs(folder));  // nothing left to keep
+  EXPECT_EQ(contents(folder / prefsFileName), prefsText(f.routines));
+}
+
+// When the new file cannot be written (here: a file size limit, as on a
+// full disk), the damaged file is still there, under its own name, for the
+// next start to find and tell of again.
+TEST(PrefsDisk, AFailedWriteLeavesTheDamagedFileWhereItWas) {
+  Fixture f;
+  const fs::path folder = folderWithADamagedFile("keep-full", f);
+  const std::string damaged = contents(folder / prefsFileName);
+  {
+    const FileSizeLimit limit(100);
+    EXPECT_FALSE(replaceDamagedPrefs(f.routines, folder, prefsText(f.routines)));
+  }
+  EXPECT_EQ(contents(folder / prefsFileName), damaged);
+  EXPECT_EQ(filesIn(folder), 1);
+  EXPECT_EQ(f.table.messages, std::vector<std::string>{std::string(prefsWriteMessage)});
+  Fixture next;
+  EXPECT_EQ(prefsRead(next.routines, folder), PrefsReadOutcome::Damaged);
+
+  const fs::path linked = freshFolder("keep-unreadable-full");
+  fs::create_directories(linked);
+  fs::create_symlink("/nowhere/prefs", linked / prefsFileName);
+  {
+    const FileSizeLimit limit(100);
+    EXPECT_FALSE(replaceDamagedPrefs(f.routines, linked, prefsText(f.routines)));
+  }
+  EXPECT_EQ(fs::read_symlink(linked / prefsFileName), "/nowhere/prefs");
+  EXPECT_EQ(filesIn(linked), 1);
+}
+
+// What killed writes left goes; kept copies, and whatever is not a file
+// of those writes' own, stay.
+TEST(PrefsDisk, LeftoversOfKilledWritesAreRemoved) {
+  const fs::path folder = freshFolder("leftovers");
+  fs::create_directories(folder);
+  const std::string file(prefsFileName);
+  const std::vector<std::string> leftovers{
+      file + ".saving", file + ".saving-123-4", file + ".damaged.saving",
+      file + ".damaged-2.saving-56-7"};
+  const std::vector<std::string> kept{file,
+                                      file + ".damaged",
+                                      file + ".damaged-2",
+                                      file + ".lock",
+                                      file + ".savings",
+                                      file + ".saving-x-1",
+                                      "Other Preferences.saving"};
+  for (const std::string& name : leftovers) std::ofstream(folder / name) << "part of a file";
+  for (const std::string& name : kept) std::ofstream(folder / name) << "kept";
+  fs::create_directories(folder / (file + ".saving-1-1"));
+  fs::create_symlink(folder / file, folder / (file + ".saving-2-1"));
+
+  removePrefsLeftovers(folder);
+  for (const std::string& name : leftovers) EXPECT_FALSE(fs::exists(folder / name)) << name;
+  for (const std::string& name : kept) EXPECT_EQ(contents(folder / name), "kept") << name;
+  EXPECT_EQ(filesIn(folder), static_cast<long>(kept.size()) + 2);
 }
 
 // Settings kept in a folder of dotfiles and linked into place stay linked:

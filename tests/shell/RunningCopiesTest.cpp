@@ -1,17 +1,24 @@
 // The game as real processes: one copy per preferences file, and the
 // termination signals, which must save like the close box.
+#include <grp.h>
 #include <signal.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <limits>
 
 #include "engine/NullTable.h"
 #include "engine/PrefsFile.h"
+#include "shell/PrefsStore.h"
 #include "shell/SingleInstance.h"
 
 using namespace velmoran;
@@ -23,6 +30,32 @@ QString executable() {
   const QString other = qEnvironmentVariable("VELMORAN_EXECUTABLE");
   return other.isEmpty() ? QStringLiteral(VELMORAN_EXECUTABLE_PATH) : other;
 }
+
+constexpr uid_t nobody = 65534;
+
+// Whether `player` may run the game: a build in a private folder is out of
+// another player's reach.
+bool mayRun(uid_t player) {
+  const QByteArray program = QFile::encodeName(executable());
+  const pid_t child = ::fork();
+  if (child == 0)
+    ::_exit(::setgid(player) == 0 && ::setuid(player) == 0 && ::access(program, X_OK) == 0 ? 0 : 1);
+  int status = 0;
+  return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) &&
+         WEXITSTATUS(status) == 0;
+}
+
+// The lock a copy of the game from before kept, as it held it: its process,
+// name, machine and boot.
+QByteArray lockOfProcess(qint64 pid) {
+  return QByteArray::number(pid) + "\nvelmoran\n" + QSysInfo::machineHostName().toUtf8() + "\n" +
+         QSysInfo::machineUniqueId() + "\n" + QSysInfo::bootUniqueId() + "\n";
+}
+
+struct MessageCounter final : NullTable {
+  int messages = 0;
+  void showMessage(const std::string&) override { ++messages; }
+};
 
 struct FileState {
   ino_t inode = 0;
@@ -59,9 +92,19 @@ class RunningCopiesTest : public QObject {
     QVERIFY(prefsWrite(game, config_.path().toStdString()));
   }
 
-  void start(QProcess& copy) {
+  void start(QProcess& copy) { start(copy, config_.path()); }
+
+  // A copy on the preferences in `folder`, run by the player `player`.
+  void start(QProcess& copy, const QString& folder, uid_t player = ::getuid()) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("XDG_CONFIG_HOME", config_.path());
+    env.insert("XDG_CONFIG_HOME", folder);
+    if (player != ::getuid()) {
+      env.insert("HOME", folder);
+      copy.setChildProcessModifier([player] {
+        if (::setgroups(0, nullptr) != 0 || ::setgid(player) != 0 || ::setuid(player) != 0)
+          ::_exit(125);
+      });
+    }
     env.insert("QT_QPA_PLATFORM", "offscreen");
     env.insert("QT_AUDIO_BACKEND", "none");
     copy.setProcessEnvironment(env);
@@ -70,8 +113,9 @@ class RunningCopiesTest : public QObject {
   }
 
   // The running copy answers a later start once its event loop runs.
-  void waitUntilRunning() {
-    SingleInstance probe(config_.path().toStdString());
+  void waitUntilRunning() { waitUntilRunning(config_.path()); }
+  void waitUntilRunning(const QString& folder) {
+    SingleInstance probe(folder.toStdString());
     QTRY_VERIFY_WITH_TIMEOUT(probe.raiseRunningCopy(), 20000);
   }
 
@@ -124,11 +168,98 @@ class RunningCopiesTest : public QObject {
     ::kill(static_cast<pid_t>(crashed.processId()), SIGKILL);
     QVERIFY(crashed.waitForFinished());
     QVERIFY(QFile::exists(prefsPath() + ".lock"));
+    QFile leftover(prefsPath() + ".saving");  // as a copy killed while saving leaves it
+    QVERIFY(leftover.open(QIODevice::WriteOnly));
+    leftover.close();
 
     start(next);
     waitUntilRunning();
     QCOMPARE(next.state(), QProcess::Running);
+    QVERIFY(!leftover.exists());
     QVERIFY(endsCleanlyOn(next, SIGTERM, 2000));
+  }
+
+  // Only a live copy on the same preferences keeps the game from starting:
+  // neither what a lock file holds nor whose it is counts.
+  void aLockFileNeverKeepsTheGameFromStarting_data() {
+    QTest::addColumn<QByteArray>("lock");  // "%pid": another running copy's
+    QTest::addColumn<bool>("isFolder");
+    QTest::addColumn<int>("rootsMode");  // a file of root's, for another player
+    const QByteArray deadProcess = lockOfProcess(std::numeric_limits<pid_t>::max());
+    QTest::newRow("empty") << QByteArray() << false << 0;
+    QTest::newRow("junk") << QByteArray("hello") << false << 0;
+    QTest::newRow("a folder") << QByteArray() << true << 0;
+    QTest::newRow("another machine")
+        << QByteArray("1\nvelmoran\nelsewhere\n0123456789abcdef0123456789abcdef\n"
+                      "01234567-89ab-cdef-0123-456789abcdef\n")
+        << false << 0;
+    QTest::newRow("another copy's process") << QByteArray("%pid") << false << 0;
+    QTest::newRow("root's, stale") << deadProcess << false << 0644;
+    QTest::newRow("root's, stale, unreadable") << deadProcess << false << 0600;
+  }
+
+  void aLockFileNeverKeepsTheGameFromStarting() {
+    QFETCH(QByteArray, lock);
+    QFETCH(bool, isFolder);
+    QFETCH(int, rootsMode);
+    if (rootsMode && (::getuid() != 0 || !mayRun(nobody)))
+      QSKIP("another player's lock needs root to be made, and another player to run the game");
+    QTemporaryDir folder;
+    const QString lockPath =
+        folder.filePath(QString::fromStdString(std::string(prefsFileName))) + ".lock";
+    QProcess other;
+    QTemporaryDir otherFolder;
+    if (lock == "%pid") {
+      start(other, otherFolder.path());
+      waitUntilRunning(otherFolder.path());
+      lock = lockOfProcess(other.processId());
+    }
+    if (isFolder) {
+      QVERIFY(QDir().mkdir(lockPath));
+    } else {
+      QFile file(lockPath);
+      QVERIFY(file.open(QIODevice::WriteOnly));
+      file.write(lock);
+      file.close();
+      if (rootsMode) QVERIFY(::chmod(QFile::encodeName(lockPath), rootsMode) == 0);
+    }
+    const uid_t player = rootsMode ? nobody : ::getuid();
+    QVERIFY(::chown(QFile::encodeName(folder.path()), player, player) == 0);
+
+    QProcess copy;
+    start(copy, folder.path(), player);
+    waitUntilRunning(folder.path());
+    if (player == ::getuid()) {  // and it keeps the next start out
+      SingleInstance next(folder.path().toStdString());
+      QCOMPARE(next.acquire(), SingleInstance::Start::AnotherCopyRuns);
+    }
+    QVERIFY(endsCleanlyOn(copy, SIGTERM, 2000));
+    if (other.state() == QProcess::Running) QVERIFY(endsCleanlyOn(other, SIGTERM, 2000));
+  }
+
+  // A folder that cannot be written lets the game start and tells the
+  // player at once, and only then, that nothing will be saved.
+  void aFolderThatCannotBeWrittenIsToldOfAtStart() {
+    QTemporaryDir folder;
+    const QByteArray path = QFile::encodeName(folder.path());
+    if (::mount("tmpfs", path.constData(), "tmpfs", MS_RDONLY, "size=64k") != 0)
+      QSKIP("no read-only file system can be mounted here");
+    SingleInstance instance(folder.path().toStdString());
+    const SingleInstance::Start start = instance.acquire();
+    MessageCounter table;
+    SystemRandom random(1);
+    MainRoutines game(table, random);
+    game.setAllDefaults();
+    PrefsStore prefs(game, folder.path().toStdString());
+    prefs.read();
+    if (start == SingleInstance::Start::CannotSave) prefs.saveNothing();
+    prefs.save();
+    QVERIFY(::umount(path.constData()) == 0);
+    QCOMPARE(start, SingleInstance::Start::CannotSave);
+    QCOMPARE(prefs.startNotices(),
+             QStringList{"Velmoran cannot write to its preferences folder, so your settings and "
+                         "this game will not be saved this time."});
+    QCOMPARE(table.messages, 0);
   }
 
   void aTerminationSignalSavesLikeQuit_data() {
