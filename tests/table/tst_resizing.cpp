@@ -4,6 +4,7 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 
 #include "tests/table/TableFixture.h"
 
@@ -28,11 +29,25 @@ void checkClosedInOnTheBoard(const Wmain& window, QSize board) {
 class ResizingTest : public QObject {
   Q_OBJECT
  private slots:
+  void windowManagerOffersOnlyBoardSizes();
   void resizesBeyondTheLargestBoard();
   void oneStepToTheBoardThatFits();
   void zoomTogglesBetweenTheLargestFitAndTheSmallest();
   void marginsOfAWindowKeptLargerAreBlack();
 };
+
+// As a terminal declares its character cells: a window manager that honours
+// the steps lets an edge be dragged only from one board to the next.
+void ResizingTest::windowManagerOffersOnlyBoardSizes() {
+  testing::Table table;
+  Wmain& window = *table.window;
+  const QWindow& handle = *window.windowHandle();
+  const QSize smallest = QSize(739, 514) + chromeOf(window);
+  QCOMPARE(handle.baseSize(), smallest);
+  QCOMPARE(handle.sizeIncrement(), QSize(90, 63));
+  QCOMPARE(handle.minimumSize(), smallest);
+  QCOMPARE(handle.maximumSize(), smallest + 10 * QSize(90, 63));
+}
 
 void ResizingTest::resizesBeyondTheLargestBoard() {
   for (const QSize asked : {QSize(1800, 1163), QSize(1700, 1163), QSize(1639, 1300)}) {
