@@ -1,9 +1,7 @@
 // The main window's size: it follows the player's resizing and zooming in
 // whole steps of the card size, and the board is drawn at the card size
 // that fits.
-#include <QElapsedTimer>
 #include <QGuiApplication>
-#include <QLoggingCategory>
 #include <QScreen>
 #include <QShowEvent>
 #include <QWindowStateChangeEvent>
@@ -21,10 +19,6 @@ constexpr CardSize smallestCards = CardSize::ofWidth(smallestCardWidth);
 constexpr CardSize largestCards = CardSize::ofWidth(largestCardWidth);
 // A live resize counts as ended once the size has stayed put this long.
 constexpr std::chrono::milliseconds resizeSettles{250};
-
-// How long each step of a resize holds the UI thread: scripts/measure-resize
-// switches it on.
-Q_LOGGING_CATEGORY(resizeLog, "velmoran.resize", QtWarningMsg)
 
 constexpr QSize boardSize(CardSize cards) { return {cards.boardWidth(), cards.boardHeight()}; }
 
@@ -87,8 +81,6 @@ void Wmain::updateSizes() {
 // step; once the size stays put the window closes in on the board.
 void Wmain::boardResized() {
   if (!InputHold::instance().isBusy()) {
-    QElapsedTimer held;
-    held.start();
     const CardSize before = canvas_.cardSize();
     updateSizes();
     // With the same cards the board picture is as it was: the window only
@@ -97,9 +89,6 @@ void Wmain::boardResized() {
       rebuildOffscreen();
     else
       updateNow();
-    qCDebug(resizeLog, "resized to %dx%d: cards %d, %s, %.1f ms", board_->width(),
-            board_->height(), canvas_.cardSize().width,
-            canvas_.picturesDrawn() ? "drawn" : "stand-in", held.nsecsElapsed() / 1e6);
   }
   settleTimer_.start();
 }
@@ -107,12 +96,8 @@ void Wmain::boardResized() {
 // The pictures of a new size were drawn on another thread: the board
 // shows them in place of the stand-in.
 void Wmain::picturesReady() {
-  QElapsedTimer held;
-  held.start();
-  if (!canvas_.pictures().takeDrawnPictures() || InputHold::instance().isBusy()) return;
-  rebuildOffscreen();
-  qCDebug(resizeLog, "cards %d drawn and shown, %.1f ms", canvas_.cardSize().width,
-          held.nsecsElapsed() / 1e6);
+  if (canvas_.pictures().takeDrawnPictures() && !InputHold::instance().isBusy())
+    rebuildOffscreen();
 }
 
 // Every resize ends with the window closed in on the board of the card
