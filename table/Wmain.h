@@ -62,6 +62,9 @@ class Wmain : public QMainWindow {
 
   // Which way a zoom goes once the window manager has restored the window.
   enum class Zoom { In, Out };
+  // Where the window's top goes when it closes in on the board: where it
+  // was, or moved up as far as the screen's room for windows needs.
+  enum class Top { Kept, WithinRoom };
 
   void setUpResizing();
   void setupGraphics();
@@ -73,7 +76,7 @@ class Wmain : public QMainWindow {
   CardSize largestCardsOnScreen() const;
   void declareSizes();
   QSize chromeSize() const;
-  void setBoardSize(QSize size, bool withinRoom = false);
+  void setBoardSize(QSize size, Top top = Top::Kept);
 
   void boardPressed(QPoint pixel, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
   void boardMoved(QPoint pixel);

@@ -5,7 +5,8 @@
 #include <QScreen>
 #include <QShowEvent>
 #include <QWindowStateChangeEvent>
-#include <memory>
+#include <optional>
+#include <utility>
 
 #include "table/BoardView.h"
 #include "table/Wmain.h"
@@ -119,9 +120,9 @@ void Wmain::settleSize() {
   if (!isMaximized() && !isFullScreen()) {
     const std::optional<Zoom> zoomed = std::exchange(zoomPending_, std::nullopt);
     if (zoomed == Zoom::In)
-      setBoardSize(boardSize(largestCardsOnScreen()), true);
+      setBoardSize(boardSize(largestCardsOnScreen()), Top::WithinRoom);
     else if (zoomed == Zoom::Out)
-      setBoardSize(boardSize(smallestCards), true);
+      setBoardSize(boardSize(smallestCards), Top::WithinRoom);
     else
       setBoardSize(boardSize(cardSizeForWindow(board_->width(), board_->height())));
   }
@@ -176,13 +177,13 @@ QSize Wmain::chromeSize() const {
 // The window takes the board's size and is centred across the screen in
 // one request, so the window manager shows a single step. A zoomed window
 // is also kept within the screen's room for windows from top to bottom.
-void Wmain::setBoardSize(QSize size, bool withinRoom) {
+void Wmain::setBoardSize(QSize size, Top top) {
   const QSize client = size + chromeSize();
   const QSize frame = client + frameGeometry().size() - geometry().size();
   QPoint topLeft = geometry().topLeft();
   if (const QScreen* shownOn = QGuiApplication::primaryScreen()) {
     topLeft.rx() += (shownOn->geometry().width() - frame.width()) / 2 - frameGeometry().x();
-    if (withinRoom) {
+    if (top == Top::WithinRoom) {
       const QRect room = shownOn->availableGeometry();
       const int frameTop =
           std::max(room.top(), std::min(frameGeometry().y(), room.bottom() + 1 - frame.height()));
