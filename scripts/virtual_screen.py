@@ -1,5 +1,6 @@
 """A virtual screen for the scripts that run the game: Xvfb on a free
-display, openbox on it if asked, and DISPLAY set for everything started
+display (or on VIRTUAL_DISPLAY, such as :51, where several people share a
+machine), openbox on it if asked, and DISPLAY set for everything started
 after."""
 import os
 import subprocess
@@ -10,7 +11,8 @@ def start_screen(size="1600x1200", with_wm=True):
     """Starts the screen and returns its processes, to be stopped by stop_screen."""
     # Xvfb picks a free display itself and writes its number to the pipe.
     read_end, write_end = os.pipe()
-    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", size + "x24",
+    chosen = [os.environ["VIRTUAL_DISPLAY"]] if os.environ.get("VIRTUAL_DISPLAY") else []
+    xvfb = subprocess.Popen(["Xvfb", *chosen, "-displayfd", str(write_end), "-screen", "0", size + "x24",
                              "-noreset", "-nolisten", "tcp"], pass_fds=(write_end,),
                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     os.close(write_end)

@@ -26,12 +26,30 @@ void BoardCanvas::setCardSize(CardSize cards) {
   pictures_.setCardSize(cards);
   if (offscreenPict_.size() != board) {
     surface_ = QImage();
-    offscreenPict_ = QImage();  // the old board goes before the new one is made
-    offscreenPict_ = largeImage(board, boardFormat);
+    offscreenPict_ = QImage();
+    offscreenPict_ = boardPicture(board);
     offscreenPict_.fill(Qt::black);
   }
   surface_ = offscreenPict_;
   target_ = DrawTarget::Offscreen;
+}
+
+// Fresh memory is slow to fill on some systems: a smaller board is drawn in
+// the memory of the larger one before it, unless a copy of an earlier board
+// still lives there, so that a shrinking window does not pay for it at
+// every step. Only a larger board takes fresh memory, once the old board is
+// let go.
+QImage BoardCanvas::boardPicture(QSize board) {
+  const int bytesPerLine = board.width() * 4;
+  if (!memory_ || memory_.use_count() > 1 ||
+      memory_->sizeInBytes() < qsizetype(bytesPerLine) * board.height()) {
+    memory_.reset();
+    memory_ = std::make_shared<QImage>(largeImage(board, boardFormat));
+  }
+  return QImage(
+      memory_->bits(), board.width(), board.height(), bytesPerLine, boardFormat,
+      [](void* memory) { delete static_cast<std::shared_ptr<QImage>*>(memory); },
+      new std::shared_ptr<QImage>(memory_));
 }
 
 void BoardCanvas::drawOn(QImage& picture, int drawCode, int x, int y) {

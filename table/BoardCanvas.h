@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <memory>
 
 #include "engine/MainRoutines.h"
 #include "table/BoardPictures.h"
@@ -48,10 +49,12 @@ class BoardCanvas {
 
  private:
   void drawOn(QImage& picture, int drawCode, int x, int y);
+  QImage boardPicture(QSize board);
 
   const MainRoutines& game_;
   BoardPictures pictures_;
   BoardView* view_ = nullptr;
+  std::shared_ptr<QImage> memory_;  // where the board pictures are drawn
   QImage offscreenPict_;
   QImage surface_;  // what the window shows
   DrawTarget target_ = DrawTarget::Offscreen;

@@ -1,7 +1,6 @@
 #include "table/PictureCache.h"
 
-#include <QElapsedTimer>
-#include <QLoggingCategory>
+#include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
 #include <cstdlib>
@@ -14,8 +13,6 @@
 namespace velmoran {
 
 namespace {
-
-Q_LOGGING_CATEGORY(resizeLog, "velmoran.resize", QtWarningMsg)
 
 // The program keeps one allocation pool for all threads (see
 // runApplication): the pages that evicted pictures let go can be given back.
@@ -43,7 +40,9 @@ PictureCache::Pictures PictureCache::find(CardSize size) {
 
 PictureCache::Pictures PictureCache::drawNow(CardSize size) {
   if (Pictures drawn = find(size)) return drawn;
-  return keep(drawSizePictures(size, bluetile_));
+  Pictures kept = keep(drawSizePictures(size, bluetile_));
+  letGoOfEvicted();
+  return kept;
 }
 
 void PictureCache::request(CardSize size) {
@@ -54,22 +53,17 @@ void PictureCache::request(CardSize size) {
 // the shared threads that painting uses.
 void PictureCache::draw(CardSize size) {
   drawing_ = size;
-  drawTime_.start();
   QtConcurrent::run(drawSizePictures, size, bluetile_)
       .then(this, [this](SizePictures pictures) { drawn(std::move(pictures)); });
 }
 
 void PictureCache::drawn(SizePictures pictures) {
-  QElapsedTimer held;
-  held.start();
   const CardSize size = pictures.size;
   drawing_.reset();
-  qCDebug(resizeLog, "cards %d drawn off the UI thread in %.1f ms", size.width,
-          drawTime_.nsecsElapsed() / 1e6);
   if (size == inUse_) {
     keep(std::move(pictures));
-    qCDebug(resizeLog, "cards %d kept, %.1f ms", size.width, held.nsecsElapsed() / 1e6);
-    emit ready(size);
+    emit ready(size);  // the board takes them at once
+    letGoOfEvicted();
   } else if (!holds(inUse_)) {
     draw(inUse_);  // the window moved on meanwhile
   }
@@ -99,15 +93,28 @@ qsizetype PictureCache::bytesHeld() const {
 PictureCache::Pictures PictureCache::keep(SizePictures pictures) {
   held_.push_front(std::make_shared<const SizePictures>(std::move(pictures)));
   Pictures kept = held_.front();
-  const size_t before = held_.size();
   for (auto oldest = std::prev(held_.end());
        held_.size() > static_cast<size_t>(othersKept + 1) && oldest != held_.begin();) {
     const auto younger = std::prev(oldest);
-    if ((*oldest)->size != inUse_) held_.erase(oldest);
+    if ((*oldest)->size != inUse_) {
+      leaving_.push_back(std::move(*oldest));
+      held_.erase(oldest);
+    }
     oldest = younger;
   }
-  if (held_.size() < before) giveBackFreedPages();
   return kept;
+}
+
+// Unmapping megabytes of pictures and handing the freed pages back take
+// their time: a worker thread does it, not the UI thread, whichever way the
+// window was resized. By then the board has taken the new pictures in place
+// of the ones let go, so the worker holds their last reference.
+void PictureCache::letGoOfEvicted() {
+  if (leaving_.empty()) return;
+  QThreadPool::globalInstance()->start([last = std::exchange(leaving_, {})]() mutable {
+    last.clear();
+    giveBackFreedPages();
+  });
 }
 
 }  // namespace velmoran

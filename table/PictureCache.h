@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QImage>
 #include <QObject>
 #include <list>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "table/SizePictures.h"
 
@@ -48,14 +48,15 @@ class PictureCache : public QObject {
 
  private:
   Pictures keep(SizePictures pictures);
+  void letGoOfEvicted();
   void draw(CardSize size);
   void drawn(SizePictures pictures);
   bool holds(CardSize size) const;
 
   QImage bluetile_;                  // the tapestry's tile
   std::list<Pictures> held_;         // the most recently used first
+  std::vector<Pictures> leaving_;    // let go by keep(), not yet freed
   std::optional<CardSize> drawing_;  // the size being drawn now
-  QElapsedTimer drawTime_;           // since it was begun
   CardSize inUse_;
 };
 

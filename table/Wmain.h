@@ -60,15 +60,23 @@ class Wmain : public QMainWindow {
     int x, y, markCode;
   };
 
+  // Which way a zoom goes once the window manager has restored the window.
+  enum class Zoom { In, Out };
+  // Where the window's top goes when it closes in on the board: where it
+  // was, or moved up as far as the screen's room for windows needs.
+  enum class Top { Kept, WithinRoom };
+
+  void setUpResizing();
   void setupGraphics();
   void updateSizes();
   void boardResized();
   void picturesReady();
   void settleSize();
   void zoom();
-  void declareSizeLimits();
+  CardSize largestCardsOnScreen() const;
+  void declareSizes();
   QSize chromeSize() const;
-  void setBoardSize(QSize size);
+  void setBoardSize(QSize size, Top top = Top::Kept);
 
   void boardPressed(QPoint pixel, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
   void boardMoved(QPoint pixel);
@@ -105,7 +113,7 @@ class Wmain : public QMainWindow {
   bool maximizeClicked = false;  // the zoom's resize is not yet handled
   bool maximizedState = false;   // the window is in its zoomed state
   QTimer settleTimer_;  // a resize has ended when the size stays put this long
-  std::optional<CardSize> zoomedCards_;  // the board a zoom closes in on
+  std::optional<Zoom> zoomPending_;  // a zoom not yet closed in on its board
 };
 
 }  // namespace velmoran

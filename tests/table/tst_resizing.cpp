@@ -4,6 +4,7 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 
 #include "tests/table/TableFixture.h"
 
@@ -28,11 +29,26 @@ void checkClosedInOnTheBoard(const Wmain& window, QSize board) {
 class ResizingTest : public QObject {
   Q_OBJECT
  private slots:
+  void windowManagerOffersOnlyBoardSizes();
   void resizesBeyondTheLargestBoard();
   void oneStepToTheBoardThatFits();
   void zoomTogglesBetweenTheLargestFitAndTheSmallest();
   void marginsOfAWindowKeptLargerAreBlack();
+  void aCopyOfTheBoardOutlivesAShrink();
 };
+
+// As a terminal declares its character cells: a window manager that honours
+// the steps lets an edge be dragged only from one board to the next.
+void ResizingTest::windowManagerOffersOnlyBoardSizes() {
+  testing::Table table;
+  Wmain& window = *table.window;
+  const QWindow& handle = *window.windowHandle();
+  const QSize smallest = QSize(739, 514) + chromeOf(window);
+  QCOMPARE(handle.baseSize(), smallest);
+  QCOMPARE(handle.sizeIncrement(), QSize(90, 63));
+  QCOMPARE(handle.minimumSize(), smallest);
+  QCOMPARE(handle.maximumSize(), smallest + 10 * QSize(90, 63));
+}
 
 void ResizingTest::resizesBeyondTheLargestBoard() {
   for (const QSize asked : {QSize(1800, 1163), QSize(1700, 1163), QSize(1639, 1300)}) {
@@ -92,6 +108,21 @@ void ResizingTest::marginsOfAWindowKeptLargerAreBlack() {
   for (const QPoint corner : {QPoint(shown.width() - 1, shown.height() - 1), QPoint(0, shown.height() - 1),
                               QPoint(shown.width() - 1, chromeOf(window).height())})
     QCOMPARE(shown.pixel(corner) & 0xffffff, 0u);
+}
+
+// A smaller board is drawn in the larger board's memory, but never over a
+// copy of the larger board that is still in use.
+void ResizingTest::aCopyOfTheBoardOutlivesAShrink() {
+  testing::Table table;
+  Wmain& window = *table.window;
+  window.resize(QSize(919, 640) + chromeOf(window));
+  QTRY_COMPARE(window.canvas().offscreenPict().size(), QSize(919, 640));
+  QTRY_VERIFY(window.canvas().picturesDrawn());
+  const QImage kept = window.canvas().offscreenPict();
+  const QImage asItWas = kept.copy();
+  window.resize(QSize(739, 514) + chromeOf(window));
+  QTRY_VERIFY(window.canvas().picturesDrawn() && window.canvas().cardSize() == CardSize({40, 56}));
+  QCOMPARE(kept, asItWas);
 }
 
 // The screen of a desktop, not the offscreen platform's small default.
