@@ -24,6 +24,7 @@
 #include "shell/QuitRequest.h"
 #include "assets/SoundBank.h"
 #include "table/GameTable.h"
+#include "table/InputHold.h"
 #include "table/Wmain.h"
 
 namespace velmoran {
@@ -154,6 +155,9 @@ void App::registerMenuHandlers() {
     });
   }
   connect(menu_, &Menu::aboutToShowMenu, this, &App::enableMenuItems);
+  // Quit pressed during an animation is not lost: it comes once the
+  // animation is over, as the close box does.
+  InputHold::instance().keepShortcutOf(menu_->item(MenuItem::FileQuit));
 }
 
 // Closing the main window is how people quit here: it saves like Quit.
