@@ -1,5 +1,6 @@
 #include "shell/App.h"
 
+#include <QAbstractEventDispatcher>
 #include <QAction>
 #include <QApplication>
 #include <QMessageBox>
@@ -71,11 +72,21 @@ bool quitBlockedByFrontWindow() {
   return false;
 }
 
+// A move, a deal or an animation of the game pauses inside a wait of the
+// table or a question to the player, its work half done: a card dealt into
+// the hand but still in the deck, a book shown but not yet counted.
+bool gameIsRunning() {
+  const InputHold& hold = InputHold::instance();
+  return hold.isBusy() || hold.isSuspended();
+}
+
 }  // namespace
 
 App::App() : routines_(random_), prefs_(routines_, preferencesFolder()) {
   routines_.setTable(tableOnDemand_);
   followGameChanges();
+  connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
+          &App::noteWholeGame);
 }
 
 App::~App() = default;
@@ -316,8 +327,18 @@ void App::quitOnRequest() {
   quitRequest_->start();
 }
 
+// The desktop expects the save done when this returns and may end the
+// program right after, so it cannot wait for a move under way to finish:
+// the game is saved as the move found it.
 void App::saveForSession() {
-  if (!quitting_) prefs_.save();
+  if (quitting_) return;
+  noteWholeGame();
+  if (!wholeGame_.empty()) prefs_.save(wholeGame_);
+}
+
+// Each time the event loop has nothing more to do, what the game is now.
+void App::noteWholeGame() {
+  if (!gameIsRunning()) wholeGame_ = prefsText(routines_);
 }
 
 void App::comeForward() {

@@ -14,8 +14,9 @@ PrefsReadOutcome PrefsStore::read() {
   return outcome_;
 }
 
-void PrefsStore::save() {
-  std::string state = prefsText(routines_);
+void PrefsStore::save() { save(prefsText(routines_)); }
+
+void PrefsStore::save(std::string state) {
   if (state == lastSaved_) return;
   lastSaved_ = std::move(state);
   if (keepBeforeWriting_) {

@@ -19,6 +19,8 @@ class PrefsStore {
 
   PrefsReadOutcome read();
   void save();
+  // Writes `state`, a text made by prefsText earlier.
+  void save(std::string state);
 
   // What to tell the player about a file that could not be read whole;
   // empty when it was read whole or there was none.
