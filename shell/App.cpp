@@ -336,7 +336,8 @@ void App::saveForSession() {
   if (!wholeGame_.empty()) prefs_.save(wholeGame_);
 }
 
-// Each time the event loop has nothing more to do, what the game is now.
+// Noted each time the event loop is about to wait for more events, unless
+// something of the game is still running beneath it.
 void App::noteWholeGame() {
   if (!gameIsRunning()) wholeGame_ = prefsText(routines_);
 }
