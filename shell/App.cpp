@@ -1,5 +1,6 @@
 #include "shell/App.h"
 
+#include <QAbstractEventDispatcher>
 #include <QAction>
 #include <QApplication>
 #include <QMessageBox>
@@ -24,6 +25,7 @@
 #include "shell/QuitRequest.h"
 #include "assets/SoundBank.h"
 #include "table/GameTable.h"
+#include "table/InputHold.h"
 #include "table/Wmain.h"
 
 namespace velmoran {
@@ -70,11 +72,21 @@ bool quitBlockedByFrontWindow() {
   return false;
 }
 
+// A move, a deal or an animation of the game pauses inside a wait of the
+// table or a question to the player, its work half done: a card dealt into
+// the hand but still in the deck, a book shown but not yet counted.
+bool gameIsRunning() {
+  const InputHold& hold = InputHold::instance();
+  return hold.isBusy() || hold.isSuspended();
+}
+
 }  // namespace
 
 App::App() : routines_(random_), prefs_(routines_, preferencesFolder()) {
   routines_.setTable(tableOnDemand_);
   followGameChanges();
+  connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
+          &App::noteWholeGame);
 }
 
 App::~App() = default;
@@ -154,6 +166,9 @@ void App::registerMenuHandlers() {
     });
   }
   connect(menu_, &Menu::aboutToShowMenu, this, &App::enableMenuItems);
+  // Quit pressed during an animation is not lost: it comes once the
+  // animation is over, as the close box does.
+  InputHold::instance().keepShortcutOf(menu_->item(MenuItem::FileQuit));
 }
 
 // Closing the main window is how people quit here: it saves like Quit.
@@ -315,8 +330,19 @@ void App::quitOnRequest() {
   quitRequest_->start();
 }
 
+// The desktop expects the save done when this returns and may end the
+// program right after, so it cannot wait for a move under way to finish:
+// the game is saved as the move found it.
 void App::saveForSession() {
-  if (!quitting_) prefs_.save();
+  if (quitting_) return;
+  noteWholeGame();
+  if (!wholeGame_.empty()) prefs_.save(wholeGame_);
+}
+
+// Noted each time the event loop is about to wait for more events, unless
+// something of the game is still running beneath it.
+void App::noteWholeGame() {
+  if (!gameIsRunning()) wholeGame_ = prefsText(routines_);
 }
 
 void App::comeForward() {

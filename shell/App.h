@@ -92,6 +92,7 @@ class App : public QObject, public TableHost {
   void showMainWindow();
   void closeGame();
   void quit();
+  void noteWholeGame();
 
   SystemRandom random_;
   MainRoutines routines_;
@@ -104,6 +105,9 @@ class App : public QObject, public TableHost {
   std::unique_ptr<Wsettings> wsettings_;
   PrefsStore prefs_;
   QuitRequest* quitRequest_ = nullptr;
+  // The file's text of the game as it stood the last time nothing of it
+  // was running: what a save asked for in the middle of a move writes.
+  std::string wholeGame_;
   bool settingsRead_ = false;  // the preferences file gave settings to mirror
   bool mainWindowPrepared_ = false;
   bool mainWindowShown_ = false;

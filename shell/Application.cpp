@@ -48,13 +48,15 @@ void startWarmingUp() {
 
 int runApplication(int argc, char* argv[]) {
   if (!desktopSessionFound(argc, argv)) return 1;
+  // A termination request is held from the start; it is answered once the
+  // event loop runs, as a quit like the close box.
+  catchTerminationSignals();
   shareOneAllocationPool();
   QApplication application(argc, argv);
   QApplication::setApplicationName("Velmoran");
   // The program ends through Quit or the main window's close box, which
   // save first; never merely because the last window went away.
   QApplication::setQuitOnLastWindowClosed(false);
-  // From here on a termination request is a quit like the close box.
   TerminationSignals termination;
   SingleInstance instance(preferencesFolder());
   const SingleInstance::Start start = instance.acquire();
@@ -64,6 +66,8 @@ int runApplication(int argc, char* argv[]) {
   App app;
   if (start == SingleInstance::Start::CannotSave) app.saveNothing();
   listenToOutsideRequests(app, termination, instance);
+  // Asked to end before anything was read: there is nothing to save.
+  if (termination.requested()) return 0;
   if (!app.open()) return 0;
   instance.answerLaterStarts();
   startWarmingUp();

@@ -16,9 +16,10 @@ PrefsReadOutcome PrefsStore::read() {
   return outcome_;
 }
 
-void PrefsStore::save() {
+void PrefsStore::save() { save(prefsText(routines_)); }
+
+void PrefsStore::save(std::string state) {
   if (saveNothing_) return;
-  std::string state = prefsText(routines_);
   if (state == lastSaved_) return;
   lastSaved_ = std::move(state);
   if (keepBeforeWriting_)

@@ -20,6 +20,8 @@ class PrefsStore {
 
   PrefsReadOutcome read();
   void save();
+  // Writes `state`, a text made by prefsText earlier.
+  void save(std::string state);
 
   // Nothing is written this run (the folder cannot be written, or another
   // copy might write it too); the player is told at start instead of at

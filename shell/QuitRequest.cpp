@@ -30,6 +30,10 @@ QuitRequest::QuitRequest(Wmain& wmain, std::function<void()> closeGame, QObject*
   connect(&steps_, &QTimer::timeout, this, &QuitRequest::step);
 }
 
+// The button held down to cut animations short belongs to this request:
+// a game that lives on after it plays its animations again.
+QuitRequest::~QuitRequest() { InputHold::instance().holdButtonDown(false); }
+
 void QuitRequest::start() {
   if (steps_.isActive()) return;  // already on its way
   steps_.start();

@@ -19,6 +19,7 @@ class QuitRequest : public QObject {
   Q_OBJECT
  public:
   QuitRequest(Wmain& wmain, std::function<void()> closeGame, QObject* parent = nullptr);
+  ~QuitRequest() override;
 
   void start();
 

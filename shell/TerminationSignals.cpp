@@ -13,8 +13,10 @@ namespace {
 
 constexpr std::array<int, 3> terminationSignals{SIGTERM, SIGHUP, SIGINT};
 
-int writeEnd = -1;  // read by the handler only
-std::array<struct sigaction, terminationSignals.size()> formerActions{};
+// Open for the whole life of the process: a handler may run at any moment,
+// on any thread, up to the very end.
+int readEnd = -1;
+int writeEnd = -1;
 
 // Async-signal-safe: one write, errno kept as it was.
 void onTerminationSignal(int) {
@@ -26,32 +28,38 @@ void onTerminationSignal(int) {
 
 }  // namespace
 
-TerminationSignals::TerminationSignals(QObject* parent) : QObject(parent) {
-  if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, sockets_) != 0) return;
-  writeEnd = sockets_[0];
-  notifier_ = std::make_unique<QSocketNotifier>(sockets_[1], QSocketNotifier::Read);
-  connect(notifier_.get(), &QSocketNotifier::activated, this, &TerminationSignals::readRequests);
+void catchTerminationSignals() {
+  if (readEnd >= 0) return;
+  int sockets[2];
+  if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, sockets) != 0) return;
+  readEnd = sockets[1];
+  writeEnd = sockets[0];
   struct sigaction action {};
   action.sa_handler = onTerminationSignal;
   sigemptyset(&action.sa_mask);
   action.sa_flags = SA_RESTART;
-  for (std::size_t i = 0; i < terminationSignals.size(); ++i)
-    ::sigaction(terminationSignals[i], &action, &formerActions[i]);
+  for (const int signal : terminationSignals) ::sigaction(signal, &action, nullptr);
 }
 
-TerminationSignals::~TerminationSignals() {
-  if (!notifier_) return;
-  for (std::size_t i = 0; i < terminationSignals.size(); ++i)
-    ::sigaction(terminationSignals[i], &formerActions[i], nullptr);
-  writeEnd = -1;
-  notifier_.reset();
-  ::close(sockets_[0]);
-  ::close(sockets_[1]);
+TerminationSignals::TerminationSignals(QObject* parent) : QObject(parent) {
+  catchTerminationSignals();
+  if (readEnd < 0) return;
+  notifier_ = std::make_unique<QSocketNotifier>(readEnd, QSocketNotifier::Read);
+  connect(notifier_.get(), &QSocketNotifier::activated, this, &TerminationSignals::readRequests);
+}
+
+// The signals stay caught: one that comes now waits, answered by the next
+// instance or by nobody.
+TerminationSignals::~TerminationSignals() = default;
+
+bool TerminationSignals::requested() const {
+  char byte = 0;
+  return readEnd >= 0 && ::recv(readEnd, &byte, 1, MSG_PEEK | MSG_DONTWAIT) > 0;
 }
 
 void TerminationSignals::readRequests() {
   char bytes[16];
-  while (::read(sockets_[1], bytes, sizeof bytes) > 0) {
+  while (::read(readEnd, bytes, sizeof bytes) > 0) {
   }
   emit terminationRequested();
 }

@@ -6,15 +6,25 @@
 
 namespace velmoran {
 
-// Turns SIGTERM, SIGHUP and SIGINT (a kill, a shutdown, a closed terminal)
-// into a Qt signal on the event loop. The handler only writes a byte into a
-// socket pair; everything else runs later, in the normal flow of events.
-// One instance at a time; the former handlers come back when it goes.
+// Catches SIGTERM, SIGHUP and SIGINT (a kill, a shutdown, a closed terminal)
+// from now until the process exits: the handler only writes a byte into a
+// socket pair, where the request waits for a TerminationSignals to answer
+// it. Called first thing, before the application object is made, so that no
+// such signal ends the process by its default action, neither in the first
+// moments of the run nor in the teardown after the quit. Calling it again
+// does nothing.
+void catchTerminationSignals();
+
+// Turns the caught signals into a Qt signal on the event loop, also one that
+// came before it was made. One instance at a time.
 class TerminationSignals : public QObject {
   Q_OBJECT
  public:
   explicit TerminationSignals(QObject* parent = nullptr);
   ~TerminationSignals() override;
+
+  // A signal came that has not yet been answered.
+  bool requested() const;
 
  signals:
   void terminationRequested();
@@ -22,7 +32,6 @@ class TerminationSignals : public QObject {
  private:
   void readRequests();
 
-  int sockets_[2] = {-1, -1};
   std::unique_ptr<QSocketNotifier> notifier_;
 };
 

@@ -1,6 +1,7 @@
 #include "table/InputHold.h"
 
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTimer>
 
@@ -55,7 +56,14 @@ void InputHold::beginBusy(QWidget* gestureOwner) { busyOwners_.emplace_back(gest
 void InputHold::endBusy() {
   if (busyOwners_.empty()) return;
   busyOwners_.pop_back();
-  if (busyOwners_.empty()) carryOutHeldClose();
+  if (!busyOwners_.empty()) return;
+  carryOutHeldClose();
+  carryOutHeldCommand();
+}
+
+void InputHold::endSuspend() {
+  --suspended_;
+  carryOutHeldCommand();
 }
 
 void InputHold::carryOutHeldClose() {
@@ -63,6 +71,26 @@ void InputHold::carryOutHeldClose() {
   // Queued, so the close happens once the code that was busy has returned.
   QTimer::singleShot(0, heldClose_.data(), &QWidget::close);
   heldClose_.clear();
+}
+
+void InputHold::holdCommandOfShortcut(const QEvent* shortcut) {
+  if (!keptCommand_) return;
+  const QKeySequence pressed(static_cast<const QKeyEvent*>(shortcut)->keyCombination());
+  if (pressed.matches(keptCommand_->shortcut()) == QKeySequence::ExactMatch)
+    heldCommand_ = keptCommand_;
+}
+
+// Queued, so the command runs once the code that was busy has returned. A
+// move may still be under way then, between two of its pauses, or asking
+// the player something: the command waits on until nothing runs.
+void InputHold::carryOutHeldCommand() {
+  if (!heldCommand_ || isBusy() || isSuspended()) return;
+  QTimer::singleShot(0, heldCommand_.data(), [this] {
+    if (!heldCommand_ || isBusy() || isSuspended()) return;
+    QAction* command = heldCommand_;
+    heldCommand_.clear();
+    command->trigger();
+  });
 }
 
 bool InputHold::holds(QObject* watched, QEvent* event) const {
@@ -88,6 +116,7 @@ bool InputHold::eventFilter(QObject* watched, QEvent* event) {
   if (!isBusy() || isSuspended()) return false;
 
   if (type == QEvent::ShortcutOverride) {
+    holdCommandOfShortcut(event);
     event->accept();  // no shortcut fires; the key press that follows is held too
     return true;
   }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAction>
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
@@ -13,7 +14,7 @@ namespace velmoran {
 //  - holds mouse presses, releases, moves and double clicks, keys,
 //    shortcuts, the wheel and context menus while busy;
 //  - holds a window close asked for while busy and carries it out when the
-//    busy state ends;
+//    busy state ends; the same for the shortcut of one command (Quit);
 //  - records every mouse press and release, busy or not: that record is
 //    "the mouse button is down now"; and where the pointer was last seen,
 //    so a move held back can still be followed once the hold ends;
@@ -31,15 +32,18 @@ class InputHold : public QObject {
   bool isSuspended() const { return suspended_ > 0; }
   bool mouseButtonDown() const { return buttonDown_ || heldForQuit_; }
   // A quit is under way: from now on the button counts as held, so every
-  // animation ends as a held button ends it.
-  void holdButtonDown() { heldForQuit_ = true; }
+  // animation ends as a held button ends it; until the quit is given up.
+  void holdButtonDown(bool held = true) { heldForQuit_ = held; }
+  // The command whose shortcut, pressed while busy, is carried out once
+  // nothing runs any more, as a held close is.
+  void keepShortcutOf(QAction* command) { keptCommand_ = command; }
   QPoint lastPointer() const { return lastPointer_; }  // global coordinates
 
   // Used by the scopes below; prefer those.
   void beginBusy(QWidget* gestureOwner);
   void endBusy();
   void beginSuspend() { ++suspended_; }
-  void endSuspend() { --suspended_; }
+  void endSuspend();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -48,6 +52,8 @@ class InputHold : public QObject {
   InputHold();
   bool holds(QObject* watched, QEvent* event) const;
   void carryOutHeldClose();
+  void holdCommandOfShortcut(const QEvent* shortcut);
+  void carryOutHeldCommand();
 
   std::vector<QPointer<QWidget>> busyOwners_;  // innermost last; null = no owner
   int suspended_ = 0;
@@ -55,6 +61,8 @@ class InputHold : public QObject {
   bool heldForQuit_ = false;
   QPoint lastPointer_;
   QPointer<QWidget> heldClose_;
+  QPointer<QAction> keptCommand_;
+  QPointer<QAction> heldCommand_;
 };
 
 // Busy for the scope's lifetime. Scopes nest; input is held until the

@@ -2,6 +2,7 @@
 // and starting again from the saved game.
 #include <QAction>
 #include <QApplication>
+#include <QEventLoop>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMessageBox>
@@ -10,15 +11,19 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <map>
 
 #include "dialogs/Wcheat.h"
 #include "dialogs/Wsplash.h"
 #include "dialogs/Wstats.h"
+#include "engine/NullTable.h"
 #include "engine/PrefsFile.h"
 #include "shell/App.h"
 #include "shell/Menu.h"
 #include "shell/PreferencesFolder.h"
+#include "table/InputHold.h"
 #include "table/Wmain.h"
+#include "tests/engine/SquarePlan.h"
 
 using namespace velmoran;
 
@@ -78,6 +83,16 @@ bool playFirstLegalMove(MainRoutines& r) {
     }
   }
   return false;
+}
+
+// Runs `step` as the program runs everything: from its event loop.
+void fromTheEventLoop(const std::function<void()>& step) {
+  QEventLoop loop;
+  QTimer::singleShot(0, &loop, [&] {
+    step();
+    loop.quit();
+  });
+  loop.exec();
 }
 
 }  // namespace
@@ -308,6 +323,89 @@ class AppTest : public QObject {
     auto* wmain = topLevel<Wmain>();
     QVERIFY(wmain && wmain->isVisible());
     QCOMPARE(wmain->windowTitle(), QString::fromStdString(app.routines().title()));
+    QApplication::closeAllWindows();
+  }
+
+  // The desktop may ask for a save while the game waits in the middle of a
+  // move, with a card dealt but the deck not yet moved on, a book shown but
+  // not yet counted, the kings off the board: it saves the game as the move
+  // found it, which reads back whole. An Easy game is played to its win,
+  // every animation shown, the statistics shown at the start.
+  void aSaveForTheSessionDuringAnyWaitReadsBackWhole() {
+    const QString path = QString::fromStdString((preferencesFolder() / prefsFileName).string());
+    QFile::remove(path);
+    App app;
+    MainRoutines& r = app.routines();
+    r.setAllDefaults();
+    r.game = easyRules;
+    r.gKings = kingsCustom;
+    r.gCheatWarning = r.gSound = false;
+    r.gShowStats = true;
+    r.delaySpeed = 1;
+    app.wmain().show();
+
+    std::map<QString, int> saves;  // by the kind of step they were made in
+    int refused = 0, notAsFound = 0, duringStep = 0;
+    std::string found;  // the game as the step found it
+    QTimer desktop;
+    QObject::connect(&desktop, &QTimer::timeout, [&] {
+      const InputHold& hold = InputHold::instance();
+      if (!hold.isBusy() && !hold.isSuspended()) return;
+      app.saveForSession();
+      ++duringStep;
+      NullTable table;
+      SystemRandom random(1);
+      MainRoutines saved(table, random);
+      saved.setAllDefaults();
+      refused += prefsRead(saved, preferencesFolder()) != PrefsReadOutcome::Read;
+      QFile file(path);
+      notAsFound += !file.open(QIODevice::ReadOnly) || file.readAll().toStdString() != found;
+      if (QWidget* sheet = QApplication::activeModalWidget()) sheet->close();
+    });
+    desktop.start(2);
+    auto step = [&](const std::function<QString()>& stepTaken) {
+      duringStep = 0;
+      found = prefsText(r);
+      QString kind;
+      fromTheEventLoop([&] { kind = stepTaken(); });
+      saves[kind] += duringStep;
+    };
+
+    step([&] {
+      r.press(firstHandColumn, handRow);
+      r.deal();  // the first game
+      return QString("new game");
+    });
+    // The deck of a game the plan wins.
+    NullTable none;
+    SystemRandom seeded(1);
+    MainRoutines dealer(none, seeded);
+    dealer.setAllDefaults();
+    dealer.newGame();
+    r.gDeck = dealer.gDeck;
+
+    testing::SquarePlan plan(r);
+    for (int moves = 0; moves < 300 && !r.gVictory; ++moves) {
+      if (const auto move = plan.choose()) {
+        step([&] {
+          const int books = r.gNumBooks;
+          r.press(move->fromColumn, handRow);
+          r.dropCard(move->card, move->fromColumn, handRow, move->to.first, move->to.second);
+          return r.gVictory ? "victory" : r.gNumBooks > books ? "book" : "move";
+        });
+      } else if (const auto slot = plan.freeSlot()) {
+        step([&] {
+          r.press(*slot, handRow);
+          r.deal();
+          return QString("deal");
+        });
+      }
+    }
+    QVERIFY(r.gVictory);
+    for (const char* kind : {"new game", "deal", "move", "book", "victory"})
+      QVERIFY2(saves[kind] > 0, kind);
+    QCOMPARE(refused, 0);
+    QCOMPARE(notAsFound, 0);
     QApplication::closeAllWindows();
   }
 

@@ -4,12 +4,14 @@
 // messages stand where the player looks.
 #include <dlfcn.h>
 #include <signal.h>
+#include <sys/stat.h>
 
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMessageBox>
+#include <QProcess>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -19,11 +21,14 @@
 #include <optional>
 
 #include "dialogs/Wcheat.h"
+#include "engine/NullTable.h"
 #include "engine/PrefsFile.h"
 #include "shell/App.h"
 #include "shell/Menu.h"
 #include "shell/PreferencesFolder.h"
+#include "shell/SingleInstance.h"
 #include "shell/TerminationSignals.h"
+#include "table/InputHold.h"
 #include "table/Wmain.h"
 
 using namespace velmoran;
@@ -130,6 +135,27 @@ class QuitRoadsTest : public QObject {
   void useConfig(const QString& path) { qputenv("XDG_CONFIG_HOME", path.toLocal8Bit()); }
   std::filesystem::path folder() const { return preferencesFolder(); }
 
+  QString prefsPath() const { return QString::fromStdString((folder() / prefsFileName).string()); }
+
+  // The saved file as it stands: its inode tells a file written anew.
+  std::pair<ino_t, QByteArray> savedFile() const {
+    struct stat status {};
+    if (::stat(QFile::encodeName(prefsPath()).constData(), &status) != 0) return {};
+    QFile file(prefsPath());
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return {status.st_ino, file.readAll()};
+  }
+
+  // The file an earlier run left: seven wins and no game.
+  void writeEarlierRun() const {
+    NullTable table;
+    SystemRandom random(1);
+    MainRoutines game(table, random);
+    game.setAllDefaults();
+    game.stats.wins = 7;
+    QVERIFY(prefsWrite(game, folder()));
+  }
+
   // Each road to the end, as the player (or the desktop) takes it.
   static void takeRoad(App& app, const QString& road) {
     Wmain& wmain = app.wmain();
@@ -155,7 +181,7 @@ class QuitRoadsTest : public QObject {
     useConfig(config_.path());
   }
 
-  void init() { QFile::remove(QString::fromStdString((folder() / prefsFileName).string())); }
+  void init() { QFile::remove(prefsPath()); }
 
   void everyRoadWritesOnce_data() {
     QTest::addColumn<QString>("road");
@@ -273,6 +299,85 @@ class QuitRoadsTest : public QObject {
     QCOMPARE(prefsRead(saved, folder()), PrefsReadOutcome::Read);
     QCOMPARE(saved.gDeckPtr, r.gDeckPtr);
     QVERIFY(saved.gDeckPtr >= 1);
+  }
+
+  // Quit pressed while the shuffle runs is carried out once it has ended,
+  // as the close box is: the new game is saved.
+  void aQuitPressedDuringAnAnimationIsCarriedOutAfterIt() {
+    App app;
+    MainRoutines& r = app.routines();
+    r.setAllDefaults();
+    r.gShuffle = true;
+    r.gSound = false;
+    r.delaySpeed = 20;  // about a second of shuffling
+    showInFront(app.wmain());
+    app.enableMenuItems();
+    bool pressedWhileBusy = false;
+    QTimer::singleShot(200, [&] {
+      pressedWhileBusy = InputHold::instance().isBusy();
+      QTest::keyClick(&app.wmain(), Qt::Key_Q, Qt::ControlModifier);
+    });
+    QVERIFY(runUntilQuit([&] { r.newGame(); }));
+    QVERIFY(pressedWhileBusy);
+    SystemRandom random(1);
+    MainRoutines saved(r.table(), random);
+    saved.setAllDefaults();
+    QCOMPARE(prefsRead(saved, folder()), PrefsReadOutcome::Read);
+    QCOMPARE(saved.gDeck, r.gDeck);
+  }
+
+  // A signal at either edge of the run ends it with status 0, as Quit
+  // does: sent while the application object is being made, before the
+  // file is read, nothing is written; sent in the quit's teardown, the
+  // file is the whole one the quit wrote.
+  void aSignalAtEitherEdgeOfTheRunEndsItCleanly_data() {
+    QTest::addColumn<QString>("edge");
+    QTest::addColumn<int>("signal");
+    const std::pair<const char*, int> terminations[] = {
+        {"SIGTERM", SIGTERM}, {"SIGHUP", SIGHUP}, {"SIGINT", SIGINT}};
+    for (const char* edge : {"start", "end"})
+      for (const auto& [name, number] : terminations)
+        QTest::addRow("%s %s", name, edge) << QString(edge) << number;
+  }
+
+  void aSignalAtEitherEdgeOfTheRunEndsItCleanly() {
+    QFETCH(QString, edge);
+    QFETCH(int, signal);
+    writeEarlierRun();
+    const auto before = savedFile();
+    QProcess copy;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("LD_PRELOAD", SIGNAL_AT_THE_EDGES_PATH);
+    env.insert("VELMORAN_TEST_SIGNAL_AT", edge);
+    env.insert("VELMORAN_TEST_SIGNAL", QString::number(signal));
+    copy.setProcessEnvironment(env);
+    copy.start(VELMORAN_EXECUTABLE_PATH, {});
+    QVERIFY(copy.waitForStarted());
+    if (edge == "end") {
+      SingleInstance probe(folder());
+      QTRY_VERIFY_WITH_TIMEOUT(probe.raiseRunningCopy(), 20000);
+      ::kill(static_cast<pid_t>(copy.processId()), SIGTERM);  // the quit
+    }
+    const bool ended = copy.waitForFinished(10000);
+    if (!ended) {
+      copy.kill();
+      copy.waitForFinished();
+    }
+    QVERIFY(ended);
+    QCOMPARE(copy.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(copy.exitCode(), 0);
+    const auto after = savedFile();
+    if (edge == "start") {
+      QVERIFY(after == before);
+      return;
+    }
+    QVERIFY(after.first != before.first);
+    NullTable table;
+    SystemRandom random(1);
+    MainRoutines saved(table, random);
+    saved.setAllDefaults();
+    QVERIFY(applyPrefsText(saved, after.second.toStdString()));
+    QCOMPARE(saved.stats.wins, 7);
   }
 
   // A file that could not be read whole: the player is told once the main
