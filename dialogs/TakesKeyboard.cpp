@@ -45,6 +45,15 @@ class KeyboardTaker : public QObject {
       QTimer::singleShot(0, this, [this] { comeForward(); });
     } else if (watched == window_ && event->type() == QEvent::Hide) {
       giveBackToWindowInFront();
+    } else if (watched == window_ && event->type() == QEvent::WindowStateChange &&
+               window_->isMinimized()) {
+      // Declared without a minimise button, but some window managers
+      // (openbox) draw one anyway: minimised, the window would leave the
+      // windows it blocks dead to input with no sign why. It comes back.
+      QTimer::singleShot(0, this, [this] {
+        window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
+        comeForward();
+      });
     }
     return QObject::eventFilter(watched, event);
   }

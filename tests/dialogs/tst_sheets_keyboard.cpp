@@ -221,6 +221,25 @@ class SheetsKeyboardTest : public QObject {
     QVERIFY(help->isVisible());
   }
 
+  // A sheet or box has no minimise button, but a window manager may offer
+  // one anyway (openbox does): minimised, it comes straight back, rather
+  // than leave a main window that takes no input and shows no reason why.
+  void aMinimisedSheetComesStraightBack() {
+    App app;
+    app.routines().setAllDefaults();
+    app.wmain().show();
+    bool cameBack = false;
+    onNextModal([&](QWidget* sheet) {
+      QVERIFY(comesActive(sheet));
+      sheet->setWindowState(Qt::WindowMinimized);  // as the window manager reports it
+      cameBack = QTest::qWaitFor([sheet] { return !sheet->isMinimized(); }, 1000) &&
+                 comesActive(sheet);
+      qobject_cast<Wstats*>(sheet)->PBok->click();
+    });
+    app.GameStatistics_Action();
+    QVERIFY(cameBack);
+  }
+
   // A question asked from a sheet has the keyboard; once answered, the
   // sheet, still up, has it again.
   void aSheetTakesTheKeyboardBackAfterItsQuestion() {
