@@ -115,10 +115,19 @@ void Menu::followAltKey(const QEvent* event) {
   update();
 }
 
-// As in other desktop programs, F10 opens the first menu; the arrow keys
-// go on from there.
+// As in other desktop programs, F10 opens the first menu, on its first
+// item that can be chosen as Alt and a title's letter do; the arrow keys go
+// on from there.
 void Menu::openFirstMenu() {
-  if (!actions().isEmpty()) setActiveAction(actions().constFirst());
+  QAction* title = actions().value(0);
+  if (!title) return;
+  setActiveAction(title);  // the enabling pass runs as the menu opens
+  for (QAction* item : title->menu()->actions()) {
+    if (!item->isSeparator() && item->isEnabled()) {
+      title->menu()->setActiveAction(item);
+      return;
+    }
+  }
 }
 
 }  // namespace velmoran

@@ -24,6 +24,8 @@ class MenuTest : public QObject {
   // A title as the bar shows it, without the mark of its access key.
   static QString shown(const QAction* title) { return title->iconText(); }
 
+  static QWidget* openMenu() { return QApplication::activePopupWidget(); }
+
   static QStringList texts(const QMenu* menu) {
     QStringList result;
     for (const QAction* action : menu->actions()) {
@@ -61,7 +63,9 @@ class MenuTest : public QObject {
     window.setMenuBar(bar);
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
-    auto underlined = [bar] { return bar->style()->styleHint(QStyle::SH_UnderlineShortcut, nullptr, bar); };
+    auto underlined = [bar] {
+      return bar->style()->styleHint(QStyle::SH_UnderlineShortcut, nullptr, bar);
+    };
     QCOMPARE(underlined(), 0);
     QTest::keyPress(&window, Qt::Key_Alt, Qt::AltModifier);
     QCOMPARE(underlined(), 1);
@@ -69,9 +73,9 @@ class MenuTest : public QObject {
     QCOMPARE(underlined(), 0);
     // Alt+F: Alt is let go while the File menu is open.
     QTest::keyPress(&window, Qt::Key_F, Qt::AltModifier);
-    QTRY_VERIFY(QApplication::activePopupWidget());
+    QTRY_VERIFY(openMenu());
     QCOMPARE(underlined(), 1);
-    QTest::keyRelease(QApplication::activePopupWidget(), Qt::Key_F, Qt::AltModifier);
+    QTest::keyRelease(openMenu(), Qt::Key_F, Qt::AltModifier);
     QCOMPARE(underlined(), 0);
   }
 
@@ -95,21 +99,19 @@ class MenuTest : public QObject {
         if (item->isSeparator()) continue;
         QSignalSpy chosen(item, &QAction::triggered);
         if (row % 2 == 0) {
-          QTest::keyClick(&window, Qt::Key_F10);  // opens File, nothing chosen yet
+          QTest::keyClick(&window, Qt::Key_F10);
           QTRY_VERIFY(titles[0]->menu()->isVisible());
-          for (int i = 0; i < m; ++i) QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Right);
-          QTRY_VERIFY(titles[m]->menu()->isVisible());
-          // Right opens a menu on its first item, F10 on none.
-          if (m == 0) QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Down);
+          for (int i = 0; i < m; ++i) QTest::keyClick(openMenu(), Qt::Key_Right);
         } else {
-          QTest::keyClick(&window, letters[m], Qt::AltModifier);  // opens on the first item
-          QTRY_VERIFY(titles[m]->menu()->isVisible());
+          QTest::keyClick(&window, letters[m], Qt::AltModifier);
         }
-        for (int i = 0; i < row; ++i) QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Down);
+        // Each way opens the menu on its first item.
+        QTRY_VERIFY(titles[m]->menu()->isVisible());
+        for (int i = 0; i < row; ++i) QTest::keyClick(openMenu(), Qt::Key_Down);
         QCOMPARE(titles[m]->menu()->activeAction(), item);
-        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
+        QTest::keyClick(openMenu(), Qt::Key_Return);
         QCOMPARE(chosen.count(), 1);
-        QTRY_VERIFY(!QApplication::activePopupWidget());
+        QTRY_VERIFY(!openMenu());
         ++row;
       }
     }
