@@ -43,7 +43,8 @@ class KeyboardTaker : public QObject {
       // The window system maps the window only after this event; ask again
       // once it has.
       QTimer::singleShot(0, this, [this] { comeForward(); });
-    } else if (watched == window_ && event->type() == QEvent::Hide) {
+    } else if (watched == window_ && event->type() == QEvent::Hide && !event->spontaneous()) {
+      // Put away by the program (a window manager's minimising is not).
       giveBackToWindowInFront();
     } else if (watched == window_ && event->type() == QEvent::WindowStateChange &&
                window_->isMinimized()) {
