@@ -37,16 +37,53 @@ class KeyboardTaker : public QObject {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (watched == window_ && event->type() == QEvent::Show) {
+      rememberWindowInFront();
       if (focus_) focus_->setFocus(Qt::ActiveWindowFocusReason);
       comeForward();
       // The window system maps the window only after this event; ask again
       // once it has.
       QTimer::singleShot(0, this, [this] { comeForward(); });
+    } else if (watched == window_ && event->type() == QEvent::Hide && !event->spontaneous()) {
+      // Put away by the program (a window manager's minimising is not).
+      giveBackToWindowInFront();
+    } else if (watched == window_ && event->type() == QEvent::WindowStateChange &&
+               window_->isMinimized()) {
+      // Declared without a minimise button, but some window managers
+      // (openbox) draw one anyway: minimised, the window would leave the
+      // windows it blocks dead to input with no sign why. It comes back.
+      QTimer::singleShot(0, this, [this] {
+        window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
+        comeForward();
+      });
     }
     return QObject::eventFilter(watched, event);
   }
 
  private:
+  // The window the player was using when this one came up. One that was
+  // just put away does not count: the window it gave the front back to
+  // does, since the window system may not have activated that one yet.
+  void rememberWindowInFront() {
+    QWidget* active = QApplication::activeWindow();
+    if (!active || !active->isVisible()) active = lastGivenFront();
+    inFront_ = active != window_ ? active : nullptr;
+  }
+
+  // A window manager hands the front to the window this one stood over
+  // (and raised with it), which would hide the help window under the main
+  // window: the window that was in front before comes back on top.
+  void giveBackToWindowInFront() {
+    if (!inFront_ || !inFront_->isVisible()) return;
+    lastGivenFront() = inFront_;
+    inFront_->raise();
+    inFront_->activateWindow();
+  }
+
+  static QPointer<QWidget>& lastGivenFront() {
+    static QPointer<QWidget> window;
+    return window;
+  }
+
   void comeForward() {
     if (!window_->isVisible()) return;
     window_->raise();
@@ -63,18 +100,12 @@ class KeyboardTaker : public QObject {
 
   QWidget* window_;
   QPointer<QWidget> focus_;
+  QPointer<QWidget> inFront_;
 };
 
 QMessageBox::StandardButton runBox(QMessageBox& box) {
   takeKeyboardWhenShown(&box, box.defaultButton());
-  const auto answer = static_cast<QMessageBox::StandardButton>(box.exec());
-  // A box asked from a sheet hands the keyboard back to the sheet, rather
-  // than to whatever window the window system picks.
-  if (QWidget* sheet = QApplication::activeModalWidget()) {
-    sheet->raise();
-    sheet->activateWindow();
-  }
-  return answer;
+  return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
 }  // namespace

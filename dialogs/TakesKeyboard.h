@@ -15,7 +15,8 @@ namespace velmoran {
 // Once installed, every showing of window raises and activates it with the
 // keyboard focus on focus (or on what Qt chose, when focus is null), and
 // while it is up the window takes the keyboard back from any window it
-// blocks that the window manager activates instead.
+// blocks that the window manager activates instead. When it goes away, the
+// window that was in front before it is raised and activated again.
 void takeKeyboardWhenShown(QWidget* window, QWidget* focus = nullptr);
 
 // The two message boxes of the game, each with the keyboard as above: a

@@ -5,6 +5,7 @@
 
 #include "dialogs/Backdrop.h"
 #include "dialogs/DialogLook.h"
+#include "dialogs/TakesKeyboard.h"
 #include "dialogs/URLcanvas.h"
 #include "assets/Assets.h"
 
@@ -36,6 +37,7 @@ Wabout::Wabout(QWidget* parent) : QDialog(parent, look::fixedDialogFlags()) {
   CVweb = makeLink(QStringLiteral("velmoran.example"), webTarget, 124);
   CVemail = makeLink(mailAddress, QStringLiteral("mailto:") + mailAddress, 142);
 
+  takeKeyboardWhenShown(this, PBdone);
   connect(PBdone, &QPushButton::clicked, this, &Wabout::reject);
   connect(PBinstructions, &QPushButton::clicked, this, &Wabout::PBinstructions_Action);
 }

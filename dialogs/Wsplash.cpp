@@ -1,7 +1,9 @@
 #include "dialogs/Wsplash.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QScreen>
 
 #include "dialogs/Backdrop.h"
 #include "dialogs/DialogLook.h"
@@ -10,11 +12,17 @@
 namespace velmoran {
 
 Wsplash::Wsplash(const MainRoutines& routines, QWidget* parent)
-    : QWidget(parent, look::fixedDialogFlags()), routines_(routines) {
+    : QWidget(parent, Qt::SplashScreen), routines_(routines) {
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(QStringLiteral("Velmoran"));
   setWindowModality(Qt::ApplicationModal);
   setFixedSize(496, 132);
+  // A window manager places a splash window wherever it likes (icewm: the
+  // top-left corner): it stands in the middle of the main screen, where
+  // the main window will open.
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    move(screen->availableGeometry().center() - rect().center());
+  }
   setFocusPolicy(Qt::StrongFocus);
   look::markBlocksQuit(this);
 

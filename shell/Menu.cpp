@@ -1,7 +1,13 @@
 #include "shell/Menu.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QMenu>
+#include <QProxyStyle>
+#include <QShortcut>
+#include <functional>
+#include <utility>
 
 #include "shell/MenuLayout.h"
 
@@ -12,6 +18,46 @@ namespace {
 QString toQString(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
+
+// The title as Qt marks an access key: "&File". Only the menu bar reads
+// this form; it shows the title without the mark.
+QString titleWithAccessKey(const MenuLayout& layout) {
+  QString title = toQString(layout.title);
+  return title.insert(title.indexOf(QChar::fromLatin1(layout.accessKey)), u'&');
+}
+
+// The desktop's style, except that the menu bar underlines its access keys
+// only while Alt is held (the common style would underline them always).
+class AccessKeyStyle : public QProxyStyle {
+ public:
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* returnData) const override {
+    if (hint == SH_UnderlineShortcut) {
+      if (const auto* bar = qobject_cast<const Menu*>(widget)) return bar->showsAccessKeys();
+    }
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+  }
+};
+
+// Sees every event of the program on its way: Alt is pressed and released
+// wherever the keyboard focus is. (The menu bar cannot watch for itself:
+// Qt's own Alt handling takes the bar off the program's event filters.)
+class EveryEvent : public QObject {
+ public:
+  EveryEvent(QObject* owner, std::function<void(const QEvent*)> look)
+      : QObject(owner), look_(std::move(look)) {
+    qApp->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    look_(event);
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  std::function<void(const QEvent*)> look_;
+};
 
 QAction* addItem(QMenu* menu, const MenuItemLayout& layout) {
   QAction* action = menu->addAction(toQString(layout.text));
@@ -32,7 +78,7 @@ QAction* addItem(QMenu* menu, const MenuItemLayout& layout) {
 
 Menu::Menu(QWidget* parent) : QMenuBar(parent) {
   for (const MenuLayout& layout : menuLayouts) {
-    QMenu* menu = addMenu(toQString(layout.title));
+    QMenu* menu = addMenu(titleWithAccessKey(layout));
     for (const MenuItemLayout& entry : layout.items) {
       if (entry.kind == MenuItemKind::Separator) {
         menu->addSeparator();
@@ -41,6 +87,46 @@ Menu::Menu(QWidget* parent) : QMenuBar(parent) {
       }
     }
     connect(menu, &QMenu::aboutToShow, this, &Menu::aboutToShowMenu);
+  }
+  auto* style = new AccessKeyStyle;
+  style->setParent(this);
+  setStyle(style);
+  new EveryEvent(this, [this](const QEvent* event) { followAltKey(event); });
+  connect(new QShortcut(Qt::Key_F10, this), &QShortcut::activated, this, &Menu::openFirstMenu);
+}
+
+// Alt may also be let go in another program; the underlines go when the
+// game's window loses the keyboard.
+void Menu::followAltKey(const QEvent* event) {
+  bool held = altHeld_;
+  if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Alt) {
+      held = event->type() == QEvent::KeyPress;
+    } else if (!(key->modifiers() & Qt::AltModifier)) {
+      held = false;
+    }
+  } else if (event->type() == QEvent::ApplicationDeactivate ||
+             event->type() == QEvent::WindowDeactivate) {
+    held = false;
+  }
+  if (held == altHeld_) return;
+  altHeld_ = held;
+  update();
+}
+
+// As in other desktop programs, F10 opens the first menu, on its first
+// item that can be chosen as Alt and a title's letter do; the arrow keys go
+// on from there.
+void Menu::openFirstMenu() {
+  QAction* title = actions().value(0);
+  if (!title) return;
+  setActiveAction(title);  // the enabling pass runs as the menu opens
+  for (QAction* item : title->menu()->actions()) {
+    if (!item->isSeparator() && item->isEnabled()) {
+      title->menu()->setActiveAction(item);
+      return;
+    }
   }
 }
 

@@ -12,6 +12,10 @@ namespace velmoran {
 // The game's menu bar: File, Edit, Settings and Help, built once from the
 // menu layout. Every item is a QAction; all start disabled but Quit, and
 // the enabling pass decides what may be chosen.
+//
+// The menus can be used from the keyboard as in other desktop programs:
+// Alt and a title's access key, or F10 for the first menu, then the arrow
+// keys and Return. The access keys are underlined while Alt is held.
 class Menu : public QMenuBar {
   Q_OBJECT
  public:
@@ -19,12 +23,18 @@ class Menu : public QMenuBar {
 
   QAction* item(MenuItem which) const { return items_[static_cast<size_t>(which)]; }
 
+  bool showsAccessKeys() const { return altHeld_; }
+
  signals:
   // Before any of the four menus opens: time for the enabling pass.
   void aboutToShowMenu();
 
  private:
+  void followAltKey(const QEvent* event);
+  void openFirstMenu();
+
   std::array<QAction*, menuItemCount> items_{};
+  bool altHeld_ = false;
 };
 
 }  // namespace velmoran

@@ -20,6 +20,7 @@ struct MenuItemLayout {
 
 struct MenuLayout {
   std::string_view title;
+  char accessKey;  // with Alt, opens the menu; a letter of the title
   std::span<const MenuItemLayout> items;
 };
 
@@ -63,10 +64,10 @@ inline constexpr std::array<MenuItemLayout, 2> helpMenu{{
 }};
 
 inline constexpr std::array<MenuLayout, 4> menuLayouts{{
-    {"File", fileMenu},
-    {"Edit", editMenu},
-    {"Settings", settingsMenu},
-    {"Help", helpMenu},
+    {"File", 'F', fileMenu},
+    {"Edit", 'E', editMenu},
+    {"Settings", 'S', settingsMenu},
+    {"Help", 'H', helpMenu},
 }};
 
 // Every item stands in the menus exactly once, so each has one action.
@@ -83,5 +84,17 @@ inline constexpr bool eachItemLaidOutOnce = [] {
   return true;
 }();
 static_assert(eachItemLaidOutOnce, "every menu item must stand in the menus exactly once");
+
+// Each menu's access key is a letter of its title and opens no other menu.
+inline constexpr bool accessKeysDistinctAndInTheirTitles = [] {
+  for (size_t i = 0; i < menuLayouts.size(); ++i) {
+    if (menuLayouts[i].title.find(menuLayouts[i].accessKey) == std::string_view::npos) return false;
+    for (size_t j = 0; j < i; ++j) {
+      if (menuLayouts[j].accessKey == menuLayouts[i].accessKey) return false;
+    }
+  }
+  return true;
+}();
+static_assert(accessKeysDistinctAndInTheirTitles, "each menu needs an access key of its own");
 
 }  // namespace velmoran

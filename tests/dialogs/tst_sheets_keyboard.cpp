@@ -191,6 +191,55 @@ class SheetsKeyboardTest : public QObject {
     expectKeyboard(message, "OK");
   }
 
+  // Once a sheet or a question goes away, the window that was in front
+  // before it (here the help window) is in front again, not the main
+  // window the sheet stood over.
+  void theWindowInFrontComesBackWhenASheetOrQuestionCloses() {
+    App app;
+    MainRoutines& r = app.routines();
+    r.setAllDefaults();
+    QWidget* help = openHelpWindow(app);
+    auto answerWith = [](Qt::Key key) {
+      onNextModal([key](QWidget* modal) {
+        QVERIFY(comesActive(modal));
+        QTest::keyClick(QApplication::focusWidget(), key);
+      });
+    };
+
+    answerWith(Qt::Key_Return);  // the statistics' OK
+    QTest::keyClick(help, Qt::Key_T, Qt::ControlModifier);
+    QVERIFY(QTest::qWaitFor([&] { return QApplication::activeWindow() == help; }, 1000));
+
+    answerWith(Qt::Key_Escape);  // the settings' Cancel
+    QTest::keyClick(help, Qt::Key_G, Qt::ControlModifier);
+    QVERIFY(QTest::qWaitFor([&] { return QApplication::activeWindow() == help; }, 1000));
+
+    r.gDeckPtr = 9;  // cards have been dealt: New Game asks first
+    answerWith(Qt::Key_Escape);  // No
+    QTest::keyClick(help, Qt::Key_N, Qt::ControlModifier);
+    QVERIFY(QTest::qWaitFor([&] { return QApplication::activeWindow() == help; }, 1000));
+    QVERIFY(help->isVisible());
+  }
+
+  // A sheet or box has no minimise button, but a window manager may offer
+  // one anyway (openbox does): minimised, it comes straight back, rather
+  // than leave a main window that takes no input and shows no reason why.
+  void aMinimisedSheetComesStraightBack() {
+    App app;
+    app.routines().setAllDefaults();
+    app.wmain().show();
+    bool cameBack = false;
+    onNextModal([&](QWidget* sheet) {
+      QVERIFY(comesActive(sheet));
+      sheet->setWindowState(Qt::WindowMinimized);  // as the window manager reports it
+      cameBack = QTest::qWaitFor([sheet] { return !sheet->isMinimized(); }, 1000) &&
+                 comesActive(sheet);
+      qobject_cast<Wstats*>(sheet)->PBok->click();
+    });
+    app.GameStatistics_Action();
+    QVERIFY(cameBack);
+  }
+
   // A question asked from a sheet has the keyboard; once answered, the
   // sheet, still up, has it again.
   void aSheetTakesTheKeyboardBackAfterItsQuestion() {

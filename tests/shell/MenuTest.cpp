@@ -1,7 +1,10 @@
 // The menu bar reads exactly as the game lays it out.
 #include <QAction>
+#include <QMainWindow>
 #include <QMenu>
 #include <QSet>
+#include <QSignalSpy>
+#include <QStyle>
 #include <QTest>
 #include <type_traits>
 
@@ -18,6 +21,11 @@ class MenuTest : public QObject {
   Q_OBJECT
 
  private:
+  // A title as the bar shows it, without the mark of its access key.
+  static QString shown(const QAction* title) { return title->iconText(); }
+
+  static QWidget* openMenu() { return QApplication::activePopupWidget(); }
+
   static QStringList texts(const QMenu* menu) {
     QStringList result;
     for (const QAction* action : menu->actions()) {
@@ -31,10 +39,10 @@ class MenuTest : public QObject {
     Menu bar;
     const QList<QAction*> titles = bar.actions();
     QCOMPARE(titles.size(), 4);
-    QCOMPARE(titles[0]->text(), "File");
-    QCOMPARE(titles[1]->text(), "Edit");
-    QCOMPARE(titles[2]->text(), "Settings");
-    QCOMPARE(titles[3]->text(), "Help");
+    QCOMPARE(shown(titles[0]), "File");
+    QCOMPARE(shown(titles[1]), "Edit");
+    QCOMPARE(shown(titles[2]), "Settings");
+    QCOMPARE(shown(titles[3]), "Help");
     QCOMPARE(texts(titles[0]->menu()),
              QStringList({"New Game", "-", "Statistics", "-", "Quit"}));
     QCOMPARE(texts(titles[1]->menu()),
@@ -46,6 +54,67 @@ class MenuTest : public QObject {
                           "Show Stats Automatically"}));
     QCOMPARE(texts(titles[3]->menu()),
              QStringList({"Game Instructions", QStringLiteral("About Velmoran\u2026")}));
+  }
+
+  // The titles' access keys are underlined only while Alt is held.
+  void accessKeysShowWhileAltIsHeld() {
+    QMainWindow window;
+    auto* bar = new Menu(&window);
+    window.setMenuBar(bar);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    auto underlined = [bar] {
+      return bar->style()->styleHint(QStyle::SH_UnderlineShortcut, nullptr, bar);
+    };
+    QCOMPARE(underlined(), 0);
+    QTest::keyPress(&window, Qt::Key_Alt, Qt::AltModifier);
+    QCOMPARE(underlined(), 1);
+    QTest::keyRelease(&window, Qt::Key_Alt);
+    QCOMPARE(underlined(), 0);
+    // Alt+F: Alt is let go while the File menu is open.
+    QTest::keyPress(&window, Qt::Key_F, Qt::AltModifier);
+    QTRY_VERIFY(openMenu());
+    QCOMPARE(underlined(), 1);
+    QTest::keyRelease(openMenu(), Qt::Key_F, Qt::AltModifier);
+    QCOMPARE(underlined(), 0);
+  }
+
+  // From the keyboard alone: F10 or Alt and a title's letter open a menu,
+  // Left and Right go from menu to menu, Down goes down a menu and Return
+  // chooses. Every enabled item can be reached so.
+  void everyItemCanBeChosenFromTheKeyboard() {
+    QMainWindow window;
+    auto* bar = new Menu(&window);
+    window.setMenuBar(bar);
+    for (int i = 0; i < velmoran::menuItemCount; ++i) bar->item(MenuItem(i))->setEnabled(true);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    const QList<QAction*> titles = bar->actions();
+    const QList<Qt::Key> letters{Qt::Key_F, Qt::Key_E, Qt::Key_S, Qt::Key_H};
+    for (int m = 0; m < titles.size(); ++m) {
+      const QList<QAction*> items = titles[m]->menu()->actions();
+      int row = 0;
+      for (QAction* item : items) {
+        if (item->isSeparator()) continue;
+        QSignalSpy chosen(item, &QAction::triggered);
+        if (row % 2 == 0) {
+          QTest::keyClick(&window, Qt::Key_F10);
+          QTRY_VERIFY(titles[0]->menu()->isVisible());
+          for (int i = 0; i < m; ++i) QTest::keyClick(openMenu(), Qt::Key_Right);
+        } else {
+          QTest::keyClick(&window, letters[m], Qt::AltModifier);
+        }
+        // Each way opens the menu on its first item.
+        QTRY_VERIFY(titles[m]->menu()->isVisible());
+        for (int i = 0; i < row; ++i) QTest::keyClick(openMenu(), Qt::Key_Down);
+        QCOMPARE(titles[m]->menu()->activeAction(), item);
+        QTest::keyClick(openMenu(), Qt::Key_Return);
+        QCOMPARE(chosen.count(), 1);
+        QTRY_VERIFY(!openMenu());
+        ++row;
+      }
+    }
   }
 
   // Each item has an action of its own, and every action of the bar
