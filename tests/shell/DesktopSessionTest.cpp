@@ -12,10 +12,19 @@ class DesktopSessionTest : public QObject {
 
  private slots:
   // Left to Qt, the start would end in an abort and advice to reinstall.
+  // A display named but not there (a session's stale DISPLAY) is no display.
+  void withoutADisplayTheGameSaysSoInOneLineAndFails_data() {
+    QTest::addColumn<QString>("display");
+    QTest::newRow("none named") << QString();
+    QTest::newRow("named, no server there") << QStringLiteral(":739");
+  }
+
   void withoutADisplayTheGameSaysSoInOneLineAndFails() {
+    QFETCH(QString, display);
     QTemporaryDir config;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(name);
+    if (!display.isEmpty()) env.insert("DISPLAY", display);
     env.insert("XDG_CONFIG_HOME", config.path());
     QProcess game;
     game.setProcessEnvironment(env);
