@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QProxyStyle>
 #include <QShortcut>
+#include <QWindow>
 #include <functional>
 #include <utility>
 
@@ -46,6 +47,7 @@ class EveryEvent : public QObject {
  public:
   EveryEvent(QObject* owner, std::function<void(const QEvent*)> look)
       : QObject(owner), look_(std::move(look)) {
+    setObjectName("altKeyWatch");  // found by the tests
     qApp->installEventFilter(this);
   }
 
@@ -91,8 +93,34 @@ Menu::Menu(QWidget* parent) : QMenuBar(parent) {
   auto* style = new AccessKeyStyle;
   style->setParent(this);
   setStyle(style);
-  new EveryEvent(this, [this](const QEvent* event) { followAltKey(event); });
-  connect(new QShortcut(Qt::Key_F10, this), &QShortcut::activated, this, &Menu::openFirstMenu);
+  altKeyWatch_ = new EveryEvent(this, [this](const QEvent* event) { followAltKey(event); });
+  serveOtherWindows();
+}
+
+// What follows the whole program ends first: events and changes of the
+// window in front still come while the main window and this bar are taken
+// down, and both would call into the bar.
+Menu::~Menu() {
+  delete altKeyWatch_;
+  disconnect(qApp, nullptr, this, nullptr);
+}
+
+// F10 opens the first menu from any of the game's windows that is not held
+// by a sheet. Qt's own access keys work only in the bar's window; these
+// stand in for them in the others, and stand aside in the bar's window,
+// where two shortcuts alike would clash.
+void Menu::serveOtherWindows() {
+  new QShortcut(Qt::Key_F10, this, [this] { openMenu(0); }, Qt::ApplicationShortcut);
+  QList<QShortcut*> accessKeys;
+  for (int index = 0; index < static_cast<int>(menuLayouts.size()); ++index) {
+    const auto letter = static_cast<Qt::Key>(menuLayouts[static_cast<size_t>(index)].accessKey);
+    accessKeys << new QShortcut(Qt::ALT | letter, this, [this, index] { openMenu(index); },
+                                Qt::ApplicationShortcut);
+  }
+  connect(qApp, &QGuiApplication::focusWindowChanged, this, [this, accessKeys](QWindow* front) {
+    const bool barsWindow = front && front == window()->windowHandle();
+    for (QShortcut* key : accessKeys) key->setEnabled(!barsWindow);
+  });
 }
 
 // Alt may also be let go in another program; the underlines go when the
@@ -115,11 +143,11 @@ void Menu::followAltKey(const QEvent* event) {
   update();
 }
 
-// As in other desktop programs, F10 opens the first menu, on its first
-// item that can be chosen as Alt and a title's letter do; the arrow keys go
-// on from there.
-void Menu::openFirstMenu() {
-  QAction* title = actions().value(0);
+// A menu opens on its first item that can be chosen, as with Alt and a
+// title's letter in the bar's window (and, for the first menu, with F10 in
+// other desktop programs); the arrow keys go on from there.
+void Menu::openMenu(int index) {
+  QAction* title = actions().value(index);
   if (!title) return;
   setActiveAction(title);  // the enabling pass runs as the menu opens
   for (QAction* item : title->menu()->actions()) {

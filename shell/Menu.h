@@ -15,11 +15,14 @@ namespace velmoran {
 //
 // The menus can be used from the keyboard as in other desktop programs:
 // Alt and a title's access key, or F10 for the first menu, then the arrow
-// keys and Return. The access keys are underlined while Alt is held.
+// keys and Return. The access keys are underlined while Alt is held. The
+// menus serve the whole game: the same keys open them from its other
+// windows (the help window) too.
 class Menu : public QMenuBar {
   Q_OBJECT
  public:
   explicit Menu(QWidget* parent = nullptr);
+  ~Menu() override;
 
   QAction* item(MenuItem which) const { return items_[static_cast<size_t>(which)]; }
 
@@ -31,9 +34,11 @@ class Menu : public QMenuBar {
 
  private:
   void followAltKey(const QEvent* event);
-  void openFirstMenu();
+  void serveOtherWindows();
+  void openMenu(int index);
 
   std::array<QAction*, menuItemCount> items_{};
+  QObject* altKeyWatch_ = nullptr;
   bool altHeld_ = false;
 };
 

@@ -4,11 +4,14 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QMainWindow>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
+#include <algorithm>
 
 #include "dialogs/help/DiagramCanvas.h"
 #include "dialogs/help/HelpText.h"
@@ -66,6 +69,23 @@ constexpr Placement placements[] = {
     {"CBalwaysShowInstructions", {173, 442, 280, 20}, {true, false, false, true}},
 };
 
+// Where a window of `size` (its frame) opens over `parent`: in the middle
+// of the parent's board when it is a main window, else of the parent, and
+// never over the parent's menu bar, which serves this window too. Off the
+// foot of the screen it rises, as far as the menu bar allows.
+QPoint placeOver(const QWidget& parent, QSize size) {
+  QRect room = parent.geometry();
+  const auto* main = qobject_cast<const QMainWindow*>(&parent);
+  if (const QWidget* board = main ? main->centralWidget() : nullptr)
+    room = QRect(board->mapToGlobal(QPoint(0, 0)), board->size());
+  QRect placed({}, size);
+  placed.moveCenter(room.center());
+  if (const QScreen* screen = parent.screen())
+    placed.moveBottom(std::min(placed.bottom(), screen->availableGeometry().bottom()));
+  placed.moveTop(std::max(placed.top(), room.top()));
+  return placed.topLeft();
+}
+
 QPointer<Winstructions>& openWindow() {
   static QPointer<Winstructions> window;
   return window;
@@ -95,7 +115,7 @@ Winstructions* Winstructions::showInstance(MainRoutines& routines, QWidget* pare
   QPointer<Winstructions>& window = openWindow();
   if (!window) {
     window = new Winstructions(routines, parent);
-    if (parent) window->move(parent->geometry().center() - window->rect().center());
+    if (parent) window->move(placeOver(*parent, window->frameGeometry().size()));
   }
   window->show();
   window->raise();

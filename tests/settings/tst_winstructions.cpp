@@ -1,5 +1,7 @@
 #include <QCheckBox>
 #include <QListWidget>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -116,6 +118,39 @@ class WinstructionsTest : public QObject {
     window = Winstructions::showInstance(routines, nullptr);
     window->findChild<QPushButton*>("PushButton1")->click();
     QVERIFY(QTest::qWaitFor([&] { return window.isNull(); }));
+  }
+
+  // Opened over the main window, the help window stands over its board and
+  // leaves the menu titles in sight, whatever the main window's size.
+  void theHelpWindowLeavesTheMenuBarInSight_data() {
+    QTest::addColumn<QSize>("mainSize");
+    QTest::newRow("smaller than the help window") << QSize(560, 420);
+    QTest::newRow("about as tall") << QSize(700, 500);
+    QTest::newRow("much larger") << QSize(1000, 760);
+  }
+
+  void theHelpWindowLeavesTheMenuBarInSight() {
+    QFETCH(QSize, mainSize);
+    delete window;
+    QMainWindow main;
+    main.menuBar()->addMenu("File");
+    main.setCentralWidget(new QWidget);
+    main.resize(mainSize);
+    main.move(100, 60);
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    window = Winstructions::showInstance(routines, &main);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    const QRect bar(main.menuBar()->mapToGlobal(QPoint(0, 0)), main.menuBar()->size());
+    QVERIFY2(!window->frameGeometry().intersects(bar),
+             qPrintable(QString("help at y %1, bar to y %2")
+                            .arg(window->frameGeometry().top())
+                            .arg(bar.bottom())));
+    // It stands over the board, in its middle across (give or take the frame).
+    const QWidget* board = main.centralWidget();
+    const QRect boardRect(board->mapToGlobal(QPoint(0, 0)), board->size());
+    QVERIFY(qAbs(window->frameGeometry().center().x() - boardRect.center().x()) <= 4);
+    QVERIFY(window->frameGeometry().top() <= boardRect.top() + boardRect.height() / 2);
   }
 
   void otherLettersStayWithTheList() {

@@ -117,6 +117,51 @@ class MenuTest : public QObject {
     }
   }
 
+  // The menus serve the whole game: from another of its windows (the help
+  // window) Alt and a title's letter, or F10, open them as from the main
+  // window.
+  void theMenusOpenFromTheGamesOtherWindows() {
+    QMainWindow window;
+    auto* bar = new Menu(&window);
+    window.setMenuBar(bar);
+    window.show();
+    QWidget help(&window, Qt::Window);
+    help.show();
+    help.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&help));
+    const QList<QAction*> titles = bar->actions();
+    const QList<Qt::Key> letters{Qt::Key_F, Qt::Key_E, Qt::Key_S, Qt::Key_H};
+    for (int m = 0; m <= titles.size(); ++m) {
+      const bool f10 = m == titles.size();
+      if (f10) {
+        QTest::keyClick(&help, Qt::Key_F10);
+      } else {
+        QTest::keyClick(&help, letters[m], Qt::AltModifier);
+      }
+      QMenu* menu = titles[f10 ? 0 : m]->menu();
+      QTRY_VERIFY2(menu->isVisible(), qPrintable(shown(titles[f10 ? 0 : m])));
+      QTest::keyClick(openMenu(), Qt::Key_Escape);
+      QTRY_VERIFY(!openMenu());
+      QTRY_VERIFY(help.isActiveWindow());
+    }
+  }
+
+  // Events go on reaching the program's event filters while the main
+  // window and its menu bar are taken down at the end of the run: the
+  // watch on the Alt key is gone before the bar stops being a menu bar.
+  void theAltKeyWatchEndsBeforeTheMenuBar() {
+    auto* window = new QMainWindow;
+    auto* bar = new Menu(window);
+    window->setMenuBar(bar);
+    QObject* watch = bar->findChild<QObject*>("altKeyWatch", Qt::FindDirectChildrenOnly);
+    QVERIFY(watch);
+    bool barWasWhole = false;
+    connect(watch, &QObject::destroyed, this,
+            [&] { barWasWhole = qobject_cast<Menu*>(static_cast<QObject*>(bar)) != nullptr; });
+    delete window;
+    QVERIFY(barWasWhole);
+  }
+
   // Each item has an action of its own, and every action of the bar
   // except the separators is an item.
   void everyItemHasItsOwnAction() {
