@@ -24,6 +24,7 @@
 #include "table/InputHold.h"
 #include "table/Wmain.h"
 #include "tests/engine/SquarePlan.h"
+#include "tests/shell/DeckThePlanWins.h"
 
 using namespace velmoran;
 
@@ -377,13 +378,7 @@ class AppTest : public QObject {
       r.deal();  // the first game
       return QString("new game");
     });
-    // The deck of a game the plan wins.
-    NullTable none;
-    SystemRandom seeded(1);
-    MainRoutines dealer(none, seeded);
-    dealer.setAllDefaults();
-    dealer.newGame();
-    r.gDeck = dealer.gDeck;
+    r.gDeck = testing::deckThePlanWins();
 
     testing::SquarePlan plan(r);
     for (int moves = 0; moves < 300 && !r.gVictory; ++moves) {

@@ -31,6 +31,7 @@
 #include "table/InputHold.h"
 #include "table/Wmain.h"
 #include "tests/engine/SquarePlan.h"
+#include "tests/shell/DeckThePlanWins.h"
 
 using namespace velmoran;
 
@@ -134,13 +135,7 @@ testing::SquarePlan::HandMove playUpToTheWinningMove(MainRoutines& r) {
   r.gKings = kingsCustom;
   r.gCheatWarning = r.gShuffle = r.gSound = false;
   r.newGame();
-  // The deck of a game the plan wins.
-  NullTable none;
-  SystemRandom seeded(1);
-  MainRoutines dealer(none, seeded);
-  dealer.setAllDefaults();
-  dealer.newGame();
-  r.gDeck = dealer.gDeck;
+  r.gDeck = testing::deckThePlanWins();
 
   testing::SquarePlan plan(r);
   for (int moves = 0; moves < 300; ++moves) {
