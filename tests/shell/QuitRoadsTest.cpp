@@ -376,6 +376,27 @@ class QuitRoadsTest : public QObject {
     QCOMPARE(saved.stats.easyNoCheatWins, animation == "win" ? 1 : 0);
   }
 
+  // A press on the menu bar during an animation stays the press that cuts
+  // it short: the shuffle ends at once and no menu opens.
+  void aPressOnTheMenuBarDuringAnAnimationOnlyCutsItShort() {
+    App app;
+    MainRoutines& r = app.routines();
+    quietGame(app);
+    r.gShuffle = true;
+    r.delaySpeed = 100;  // five seconds of shuffling
+    showInFront(app.wmain());
+    Menu& bar = app.menu();
+    const QPoint file = bar.actionGeometry(bar.actions().constFirst()).center();
+    QTimer::singleShot(300, [&] { QTest::mousePress(&bar, Qt::LeftButton, {}, file); });
+    QElapsedTimer shuffle;
+    shuffle.start();
+    r.newGame();
+    QVERIFY2(shuffle.elapsed() < 1300, qPrintable(QString::number(shuffle.elapsed())));
+    QTest::mouseRelease(&bar, Qt::LeftButton, {}, file);
+    QCoreApplication::processEvents();
+    QVERIFY(!QApplication::activePopupWidget());
+  }
+
   // A signal at either edge of the run ends it with status 0, as Quit
   // does: sent while the program asks whether the X server answers (none
   // does; the next window system serves) or while the application object
