@@ -40,6 +40,7 @@ bool MainRoutines::dealAllowed() {
 }
 
 void MainRoutines::deal() {
+  const Command command(*this);
   if (gDeckPtr == 0) {
     newGame();  // the first game; its own automatic deal fills the hand
     return;

@@ -50,6 +50,7 @@ bool MainRoutines::playerGivesUp(bool giveUpWarning) {
 }
 
 bool MainRoutines::newGameCommand() {
+  const Command command(*this);
   if (!playerGivesUp(gGiveUpWarning)) return true;
   gVictory = false;
   table_->updateNow();

@@ -36,8 +36,9 @@ enum class DropResult {
 // read like the game's description. Drawing, sounds and questions go
 // through the TableInterface; random numbers through the RandomSource. The
 // settings (game, grid, gKings, gSound, ...) are members of its Settings base.
-// Windows read the state through a const reference and change it only by
-// the commands below; the game tells its StateListener what changed.
+// Windows read the state and change it only by the commands below; only the
+// preferences file is read into it directly. The game tells its
+// StateListener what changed, and when a command has run to its end.
 class MainRoutines final : public Settings, public GameCommands {
  public:
   MainRoutines(TableInterface& table, RandomSource& random);
@@ -115,7 +116,8 @@ class MainRoutines final : public Settings, public GameCommands {
   // The settings sheet's New Game, before the sheet stores its other
   // settings and closes: asks the give-up question by the sheet's own
   // warning box, counts the game being replaced and takes the three main
-  // settings. newGame() then starts the game. False when the player
+  // settings. newGame() then starts the game; until it does, the game is
+  // not whole and no move is told to have ended. False when the player
   // declined to give up; nothing has changed then.
   bool giveUpForNewGame(int difficulty, int gridSize, int kingsLayout, bool giveUpWarning);
   void neverWarnAboutCheating() override;
@@ -133,6 +135,21 @@ class MainRoutines final : public Settings, public GameCommands {
   void fanfare();
 
  private:
+  // Held by each command from outside for as long as it runs. Commands may
+  // run inside one another (a deal starts the first game, a sheet opened
+  // in the middle of a move offers its own); when the outermost ends, the
+  // StateListener is told the move ended.
+  class Command {
+   public:
+    explicit Command(MainRoutines& game) : game_(game) { ++game_.commandsRunning_; }
+    ~Command();
+    Command(const Command&) = delete;
+    Command& operator=(const Command&) = delete;
+
+   private:
+    MainRoutines& game_;
+  };
+
   bool askCheat(const std::string& reason);
   bool playerGivesUp(bool giveUpWarning);  // asks only when a game is worth one
   void announce(void (StateListener::*change)());
@@ -155,6 +172,8 @@ class MainRoutines final : public Settings, public GameCommands {
   TableInterface* table_;
   RandomSource* random_;
   StateListener* listener_ = nullptr;
+  int commandsRunning_ = 0;
+  bool newGameDue_ = false;  // a game was given up; its new game has not begun
 };
 
 }  // namespace velmoran

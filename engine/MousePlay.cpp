@@ -12,6 +12,7 @@ constexpr const char* orphanCheatReason =
 }  // namespace
 
 PressOutcome MainRoutines::press(int x, int y) {
+  const Command command(*this);
   if (gVictory) return PressOutcome::Ignored;
   // Only the grid area and the tapestry panel's places mean anything; the
   // window's bottom pixel line maps to a row past the board.
@@ -46,6 +47,7 @@ PressOutcome MainRoutines::press(int x, int y) {
 }
 
 DropResult MainRoutines::dropCard(int card, int fromX, int fromY, int toX, int toY) {
+  const Command command(*this);
   if (!onBoard(fromX, fromY)) return DropResult::PutBack;
   auto putBack = [&] {
     gPlayingGrid[fromX][fromY] = card;

@@ -5,6 +5,8 @@
 namespace velmoran {
 
 void MainRoutines::newGame() {
+  const Command command(*this);
+  newGameDue_ = false;
   gDeckPtr = 1;
   gNumBooks = 0;
   moveNumber = 0;

@@ -58,6 +58,7 @@ void MainRoutines::setAllDefaults() {
 }
 
 void MainRoutines::applySettings(const Settings& chosen) {
+  const Command command(*this);
   Settings applied = chosen;
   for (const SettingField& field : settingFields) {
     if (field.needsNewGame) setValue(applied, field, valueOf(*this, field));

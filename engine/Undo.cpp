@@ -41,6 +41,7 @@ void MainRoutines::updateUndo() {
 }
 
 bool MainRoutines::editUndo() {
+  const Command command(*this);
   if (!gUndoOk || moveNumber < 1) {
     table_->beep();
     return true;

@@ -1,6 +1,5 @@
 #include "shell/App.h"
 
-#include <QAbstractEventDispatcher>
 #include <QAction>
 #include <QApplication>
 #include <QMessageBox>
@@ -72,21 +71,11 @@ bool quitBlockedByFrontWindow() {
   return false;
 }
 
-// A move, a deal or an animation of the game pauses inside a wait of the
-// table or a question to the player, its work half done: a card dealt into
-// the hand but still in the deck, a book shown but not yet counted.
-bool gameIsRunning() {
-  const InputHold& hold = InputHold::instance();
-  return hold.isBusy() || hold.isSuspended();
-}
-
 }  // namespace
 
 App::App() : routines_(random_), prefs_(routines_, preferencesFolder()) {
   routines_.setTable(tableOnDemand_);
   followGameChanges();
-  connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
-          &App::noteWholeGame);
 }
 
 App::~App() = default;
@@ -166,14 +155,17 @@ void App::registerMenuHandlers() {
     });
   }
   connect(menu_, &Menu::aboutToShowMenu, this, &App::enableMenuItems);
-  // Quit pressed during an animation is not lost: it comes once the
-  // animation is over, as the close box does.
-  InputHold::instance().keepShortcutOf(menu_->item(MenuItem::FileQuit));
 }
 
 // Closing the main window is how people quit here: it saves like Quit.
+// Quit and the close box during an animation do not wait it out: they cut
+// it short, as a termination signal does, and then save. Answered from the
+// event loop, not from inside the input hold that caught them.
 void App::wireMainWindow() {
   connect(wmain_.get(), &Wmain::closeRequested, this, &App::closeGame);
+  InputHold& hold = InputHold::instance();
+  hold.passQuitOn(menu_->item(MenuItem::FileQuit), wmain_.get());
+  connect(&hold, &InputHold::quitAskedWhileBusy, this, &App::quitWhileBusy, Qt::QueuedConnection);
 }
 
 // The menus and the statistics window follow what the game announces; the
@@ -186,6 +178,7 @@ void App::followGameChanges() {
   connect(&announcements_, &StateSignals::statisticsChanged, this, [this] {
     if (wstats_) wstats_->updateDisplay();
   });
+  connect(&announcements_, &StateSignals::moveEnded, this, &App::noteWholeGame);
   connect(qApp, &QGuiApplication::focusWindowChanged, this, &App::followFrontWindow);
 }
 
@@ -224,6 +217,7 @@ bool App::open() {
   routines_.setAllDefaults();
   const PrefsReadOutcome read = prefs_.read();
   settingsRead_ = read == PrefsReadOutcome::Read || read == PrefsReadOutcome::Damaged;
+  noteWholeGame();
   const QScreen* screen = QGuiApplication::primaryScreen();
   const QSize screenSize = screen ? screen->geometry().size() : smallestScreen;
   if (screenSize.width() < smallestScreen.width() ||
@@ -323,27 +317,26 @@ bool App::FileQuit_Action() {
   return false;
 }
 
-void App::quitOnRequest() {
+QuitRequest& App::quitRequest() {
   if (!quitRequest_)
     quitRequest_ = new QuitRequest(
         wmain(), [this] { closeGame(); }, this);
-  quitRequest_->start();
+  return *quitRequest_;
 }
+
+void App::quitOnRequest() { quitRequest().start(QuitRequest::Asker::Outside); }
+
+void App::quitWhileBusy() { quitRequest().start(QuitRequest::Asker::Player); }
 
 // The desktop expects the save done when this returns and may end the
 // program right after, so it cannot wait for a move under way to finish:
-// the game is saved as the move found it.
+// the game is saved as the last move left it.
 void App::saveForSession() {
-  if (quitting_) return;
-  noteWholeGame();
-  if (!wholeGame_.empty()) prefs_.save(wholeGame_);
+  if (!quitting_ && !wholeGame_.empty()) prefs_.save(wholeGame_);
 }
 
-// Noted each time the event loop is about to wait for more events, unless
-// something of the game is still running beneath it.
-void App::noteWholeGame() {
-  if (!gameIsRunning()) wholeGame_ = prefsText(routines_);
-}
+// Noted once the saved game is read and each time a move has ended.
+void App::noteWholeGame() { wholeGame_ = prefsText(routines_); }
 
 void App::comeForward() {
   if (!wmain_ || !wmain_->isVisible()) return;  // the splash is still up, in front

@@ -57,8 +57,9 @@ class App : public QObject, public TableHost {
   void enableMenuItems();
 
   // Requests from outside the game: end the run as the close box does,
-  // whatever is in front (a termination signal); save now (the desktop's
-  // session is about to end); come to the front (the game was started again).
+  // whatever is in front (a termination signal); save now the game as the
+  // last move left it (the desktop's session is about to end); come to the
+  // front (the game was started again).
   void quitOnRequest();
   void saveForSession();
   void comeForward();
@@ -92,6 +93,8 @@ class App : public QObject, public TableHost {
   void showMainWindow();
   void closeGame();
   void quit();
+  QuitRequest& quitRequest();
+  void quitWhileBusy();
   void noteWholeGame();
 
   SystemRandom random_;
@@ -105,8 +108,8 @@ class App : public QObject, public TableHost {
   std::unique_ptr<Wsettings> wsettings_;
   PrefsStore prefs_;
   QuitRequest* quitRequest_ = nullptr;
-  // The file's text of the game as it stood the last time nothing of it
-  // was running: what a save asked for in the middle of a move writes.
+  // The file's text of the game as the last move left it: what a save
+  // asked for in the middle of a move writes.
   std::string wholeGame_;
   bool settingsRead_ = false;  // the preferences file gave settings to mirror
   bool mainWindowPrepared_ = false;

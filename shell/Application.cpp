@@ -47,10 +47,11 @@ void startWarmingUp() {
 }  // namespace
 
 int runApplication(int argc, char* argv[]) {
-  if (!desktopSessionFound(argc, argv)) return 1;
-  // A termination request is held from the start; it is answered once the
-  // event loop runs, as a quit like the close box.
+  // A termination request is held from the very start, the wait for the X
+  // server to answer included; it is answered once the event loop runs, as
+  // a quit like the close box.
   catchTerminationSignals();
+  if (!desktopSessionFound(argc, argv)) return 1;
   shareOneAllocationPool();
   QApplication application(argc, argv);
   QApplication::setApplicationName("Velmoran");

@@ -34,22 +34,27 @@ QuitRequest::QuitRequest(Wmain& wmain, std::function<void()> closeGame, QObject*
 // a game that lives on after it plays its animations again.
 QuitRequest::~QuitRequest() { InputHold::instance().holdButtonDown(false); }
 
-void QuitRequest::start() {
+void QuitRequest::start(Asker asker) {
+  if (asker == Asker::Outside) asker_ = asker;
   if (steps_.isActive()) return;  // already on its way
   steps_.start();
   step();
 }
 
 // Each step clears one thing away; the game is closed only from the main
-// event loop, once no handler is still running beneath it. The steps go on
-// while it closes: nobody may be there to answer a message then either.
+// event loop, once no handler is still running beneath it. Asked from
+// outside, the steps go on while it closes: nobody may be there to answer a
+// message then either.
 void QuitRequest::step() {
-  if (QWidget* popup = QApplication::activePopupWidget()) return cancel(popup);
-  if (QWidget* modal = QApplication::activeModalWidget()) return cancel(modal);
+  if (asker_ == Asker::Outside) {
+    if (QWidget* popup = QApplication::activePopupWidget()) return cancel(popup);
+    if (QWidget* modal = QApplication::activeModalWidget()) return cancel(modal);
+  }
   if (closing_) return;
   wmain_.hurryToQuit();
   if (InputHold::instance().isBusy() || QThread::currentThread()->loopLevel() > 1) return;
   closing_ = true;
+  if (asker_ == Asker::Player) steps_.stop();
   // Outside this step, which must go on answering while the game closes.
   QTimer::singleShot(0, this, closeGame_);
 }

@@ -8,20 +8,26 @@ namespace velmoran {
 
 class Wmain;
 
-// Ends the run for a request from outside the game (a termination signal),
-// whatever is going on at that moment, the way the close box would once
-// the player had finished: a sheet or question in front is answered with
-// its cancel (the cheat warning with "Don't Cheat", the give-up question
-// with No), an animation is cut short as a mouse press cuts it, and once
-// nothing runs any more, `closeGame` saves and quits. A message that comes
-// up meanwhile (a failed save) is answered too.
+// Ends the run at once, whatever is going on at that moment: an animation
+// is cut short as a mouse press cuts it, the sounds it waits for are
+// stopped, and once nothing runs any more, `closeGame` saves and quits.
+// Asked from outside the game (a termination signal), nobody may be there
+// to answer: a sheet or question in front is answered with its cancel (the
+// cheat warning with "Don't Cheat", the give-up question with No), and so
+// is a message that comes up meanwhile (a failed save). Asked by the player
+// (Quit or the close box during an animation), what comes up is the
+// player's to answer.
 class QuitRequest : public QObject {
   Q_OBJECT
  public:
+  enum class Asker { Player, Outside };
+
   QuitRequest(Wmain& wmain, std::function<void()> closeGame, QObject* parent = nullptr);
   ~QuitRequest() override;
 
-  void start();
+  // A request of the player's, asked again from outside, answers from
+  // then on as one from outside.
+  void start(Asker asker);
 
  private:
   void step();
@@ -29,6 +35,7 @@ class QuitRequest : public QObject {
   Wmain& wmain_;
   std::function<void()> closeGame_;
   QTimer steps_;
+  Asker asker_ = Asker::Player;
   bool closing_ = false;
 };
 

@@ -16,11 +16,13 @@ class StateSignals : public QObject, public StateListener {
   void onSettingsChanged() override { emit settingsChanged(); }
   void onStatisticsChanged() override { emit statisticsChanged(); }
   void onGameStateChanged() override { emit gameStateChanged(); }
+  void onMoveEnded() override { emit moveEnded(); }
 
  signals:
   void settingsChanged();
   void statisticsChanged();
   void gameStateChanged();
+  void moveEnded();
 };
 
 }  // namespace velmoran

@@ -58,12 +58,11 @@ void InputHold::endBusy() {
   busyOwners_.pop_back();
   if (!busyOwners_.empty()) return;
   carryOutHeldClose();
-  carryOutHeldCommand();
 }
 
-void InputHold::endSuspend() {
-  --suspended_;
-  carryOutHeldCommand();
+void InputHold::passQuitOn(QAction* quit, QWidget* mainWindow) {
+  quitCommand_ = quit;
+  mainWindow_ = mainWindow;
 }
 
 void InputHold::carryOutHeldClose() {
@@ -73,24 +72,10 @@ void InputHold::carryOutHeldClose() {
   heldClose_.clear();
 }
 
-void InputHold::holdCommandOfShortcut(const QEvent* shortcut) {
-  if (!keptCommand_) return;
+bool InputHold::isQuitShortcut(const QEvent* shortcut) const {
+  if (!quitCommand_ || !quitCommand_->isEnabled()) return false;
   const QKeySequence pressed(static_cast<const QKeyEvent*>(shortcut)->keyCombination());
-  if (pressed.matches(keptCommand_->shortcut()) == QKeySequence::ExactMatch)
-    heldCommand_ = keptCommand_;
-}
-
-// Queued, so the command runs once the code that was busy has returned. A
-// move may still be under way then, between two of its pauses, or asking
-// the player something: the command waits on until nothing runs.
-void InputHold::carryOutHeldCommand() {
-  if (!heldCommand_ || isBusy() || isSuspended()) return;
-  QTimer::singleShot(0, heldCommand_.data(), [this] {
-    if (!heldCommand_ || isBusy() || isSuspended()) return;
-    QAction* command = heldCommand_;
-    heldCommand_.clear();
-    command->trigger();
-  });
+  return pressed.matches(quitCommand_->shortcut()) == QKeySequence::ExactMatch;
 }
 
 bool InputHold::holds(QObject* watched, QEvent* event) const {
@@ -116,13 +101,16 @@ bool InputHold::eventFilter(QObject* watched, QEvent* event) {
   if (!isBusy() || isSuspended()) return false;
 
   if (type == QEvent::ShortcutOverride) {
-    holdCommandOfShortcut(event);
+    if (isQuitShortcut(event)) emit quitAskedWhileBusy();
     event->accept();  // no shortcut fires; the key press that follows is held too
     return true;
   }
   if (type == QEvent::Close && watched->isWidgetType() &&
       static_cast<QWidget*>(watched)->isWindow()) {
-    heldClose_ = static_cast<QWidget*>(watched);
+    if (watched == mainWindow_)
+      emit quitAskedWhileBusy();
+    else
+      heldClose_ = static_cast<QWidget*>(watched);
     event->ignore();
     return true;
   }

@@ -14,7 +14,9 @@ namespace velmoran {
 //  - holds mouse presses, releases, moves and double clicks, keys,
 //    shortcuts, the wheel and context menus while busy;
 //  - holds a window close asked for while busy and carries it out when the
-//    busy state ends; the same for the shortcut of one command (Quit);
+//    busy state ends; but the main window's close and the Quit shortcut
+//    are not held: they ask for the quit at once (quitAskedWhileBusy), so
+//    that the quit can cut short what runs rather than wait it out;
 //  - records every mouse press and release, busy or not: that record is
 //    "the mouse button is down now"; and where the pointer was last seen,
 //    so a move held back can still be followed once the hold ends;
@@ -34,16 +36,19 @@ class InputHold : public QObject {
   // A quit is under way: from now on the button counts as held, so every
   // animation ends as a held button ends it; until the quit is given up.
   void holdButtonDown(bool held = true) { heldForQuit_ = held; }
-  // The command whose shortcut, pressed while busy, is carried out once
-  // nothing runs any more, as a held close is.
-  void keepShortcutOf(QAction* command) { keptCommand_ = command; }
+  // The Quit command and the main window, whose shortcut and close while
+  // busy ask for the quit at once.
+  void passQuitOn(QAction* quit, QWidget* mainWindow);
   QPoint lastPointer() const { return lastPointer_; }  // global coordinates
 
   // Used by the scopes below; prefer those.
   void beginBusy(QWidget* gestureOwner);
   void endBusy();
   void beginSuspend() { ++suspended_; }
-  void endSuspend();
+  void endSuspend() { --suspended_; }
+
+ signals:
+  void quitAskedWhileBusy();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -52,8 +57,7 @@ class InputHold : public QObject {
   InputHold();
   bool holds(QObject* watched, QEvent* event) const;
   void carryOutHeldClose();
-  void holdCommandOfShortcut(const QEvent* shortcut);
-  void carryOutHeldCommand();
+  bool isQuitShortcut(const QEvent* shortcut) const;
 
   std::vector<QPointer<QWidget>> busyOwners_;  // innermost last; null = no owner
   int suspended_ = 0;
@@ -61,8 +65,8 @@ class InputHold : public QObject {
   bool heldForQuit_ = false;
   QPoint lastPointer_;
   QPointer<QWidget> heldClose_;
-  QPointer<QAction> keptCommand_;
-  QPointer<QAction> heldCommand_;
+  QPointer<QAction> quitCommand_;
+  QPointer<QWidget> mainWindow_;
 };
 
 // Busy for the scope's lifetime. Scopes nest; input is held until the

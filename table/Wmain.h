@@ -35,8 +35,9 @@ class Wmain : public QMainWindow {
   void rebuildOffscreen() { canvas_.rebuildOffscreen(); }
   void updateNow() { canvas_.updateNow(); }
 
-  // For a quit asked for from outside the game: animations end as a held
-  // mouse button ends them, sounds stop, and a card being moved goes back.
+  // For a quit that does not wait (a termination signal, or Quit during an
+  // animation): animations end as a held mouse button ends them, sounds
+  // stop, and a card being moved goes back.
   void hurryToQuit();
 
   // Hints for a card, shown until the mouse button is released.

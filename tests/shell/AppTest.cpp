@@ -24,6 +24,7 @@
 #include "table/InputHold.h"
 #include "table/Wmain.h"
 #include "tests/engine/SquarePlan.h"
+#include "tests/shell/DeckThePlanWins.h"
 
 using namespace velmoran;
 
@@ -330,7 +331,8 @@ class AppTest : public QObject {
   // move, with a card dealt but the deck not yet moved on, a book shown but
   // not yet counted, the kings off the board: it saves the game as the move
   // found it, which reads back whole. An Easy game is played to its win,
-  // every animation shown, the statistics shown at the start.
+  // every animation shown, the statistics shown at the start, and replaced
+  // from the settings sheet.
   void aSaveForTheSessionDuringAnyWaitReadsBackWhole() {
     const QString path = QString::fromStdString((preferencesFolder() / prefsFileName).string());
     QFile::remove(path);
@@ -376,13 +378,7 @@ class AppTest : public QObject {
       r.deal();  // the first game
       return QString("new game");
     });
-    // The deck of a game the plan wins.
-    NullTable none;
-    SystemRandom seeded(1);
-    MainRoutines dealer(none, seeded);
-    dealer.setAllDefaults();
-    dealer.newGame();
-    r.gDeck = dealer.gDeck;
+    r.gDeck = testing::deckThePlanWins();
 
     testing::SquarePlan plan(r);
     for (int moves = 0; moves < 300 && !r.gVictory; ++moves) {
@@ -402,7 +398,19 @@ class AppTest : public QObject {
       }
     }
     QVERIFY(r.gVictory);
-    for (const char* kind : {"new game", "deal", "move", "book", "victory"})
+    // The settings sheet's New Game gives the game up, takes the settings
+    // and starts the new game in three steps; until the new game begins,
+    // the game given up is the one saved.
+    step([&] {
+      Settings chosen = r.settings();
+      chosen.game = standardRules;
+      r.giveUpForNewGame(chosen.game, chosen.grid, chosen.gKings, chosen.gGiveUpWarning);
+      r.applySettings(chosen);
+      r.newGame();
+      return QString("new game from the settings");
+    });
+    for (const char* kind : {"new game", "deal", "move", "book", "victory",
+                             "new game from the settings"})
       QVERIFY2(saves[kind] > 0, kind);
     QCOMPARE(refused, 0);
     QCOMPARE(notAsFound, 0);

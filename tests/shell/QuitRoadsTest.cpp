@@ -1,7 +1,7 @@
 // Every way the game ends: each writes the preferences file once and tells
 // of a failure at most once; a termination signal first answers whatever is
-// in front and cuts animations short; a damaged file is kept and told of;
-// messages stand where the player looks.
+// in front; it, Quit and the close box cut animations short; a damaged file
+// is kept and told of; messages stand where the player looks.
 #include <dlfcn.h>
 #include <signal.h>
 #include <sys/stat.h>
@@ -30,6 +30,8 @@
 #include "shell/TerminationSignals.h"
 #include "table/InputHold.h"
 #include "table/Wmain.h"
+#include "tests/engine/SquarePlan.h"
+#include "tests/shell/DeckThePlanWins.h"
 
 using namespace velmoran;
 
@@ -123,6 +125,32 @@ void quietGame(App& app) {
   r.gShuffle = r.gSound = false;
   r.delaySpeed = 0;
   r.newGame();
+}
+
+// An Easy game played quietly up to its winning move, which is returned
+// to be played.
+testing::SquarePlan::HandMove playUpToTheWinningMove(MainRoutines& r) {
+  r.setAllDefaults();
+  r.game = easyRules;
+  r.gKings = kingsCustom;
+  r.gCheatWarning = r.gShuffle = r.gSound = false;
+  r.newGame();
+  r.gDeck = testing::deckThePlanWins();
+
+  testing::SquarePlan plan(r);
+  for (int moves = 0; moves < 300; ++moves) {
+    if (const auto move = plan.choose()) {
+      const std::string before = prefsText(r);
+      r.dropCard(move->card, move->fromColumn, handRow, move->to.first, move->to.second);
+      if (r.gVictory) {
+        applyPrefsText(r, before);
+        return *move;
+      }
+    } else if (const auto slot = plan.freeSlot()) {
+      r.deal();
+    }
+  }
+  return {};
 }
 
 }  // namespace
@@ -301,41 +329,85 @@ class QuitRoadsTest : public QObject {
     QVERIFY(saved.gDeckPtr >= 1);
   }
 
-  // Quit pressed while the shuffle runs is carried out once it has ended,
-  // as the close box is: the new game is saved.
-  void aQuitPressedDuringAnAnimationIsCarriedOutAfterIt() {
+  // Quit or the close box during an animation cuts it short, as a held
+  // button would, and the game is saved well within a second: the new game
+  // of a five-second shuffle; the win of a winning move whose book removal
+  // and fanfare take over ten seconds, counted once.
+  void aQuitDuringAnAnimationCutsItShort_data() {
+    QTest::addColumn<QString>("animation");
+    QTest::addColumn<QString>("road");
+    for (const char* animation : {"shuffle", "win"})
+      for (const char* road : {"shortcut", "close box"})
+        QTest::addRow("%s, %s", road, animation) << QString(animation) << QString(road);
+  }
+
+  void aQuitDuringAnAnimationCutsItShort() {
+    QFETCH(QString, animation);
+    QFETCH(QString, road);
     App app;
     MainRoutines& r = app.routines();
-    r.setAllDefaults();
-    r.gShuffle = true;
-    r.gSound = false;
-    r.delaySpeed = 20;  // about a second of shuffling
+    const auto winningMove = playUpToTheWinningMove(r);
+    QVERIFY(winningMove.card);
+    r.gShuffle = r.gSound = true;
+    r.delaySpeed = 100;
     showInFront(app.wmain());
     app.enableMenuItems();
-    bool pressedWhileBusy = false;
-    QTimer::singleShot(200, [&] {
-      pressedWhileBusy = InputHold::instance().isBusy();
-      QTest::keyClick(&app.wmain(), Qt::Key_Q, Qt::ControlModifier);
+    bool quitWhileBusy = false;
+    QElapsedTimer sinceQuit;
+    QTimer::singleShot(300, [&] {
+      quitWhileBusy = InputHold::instance().isBusy();
+      sinceQuit.start();
+      takeRoad(app, road);
     });
-    QVERIFY(runUntilQuit([&] { r.newGame(); }));
-    QVERIFY(pressedWhileBusy);
+    QVERIFY(runUntilQuit([&] {
+      if (animation == "shuffle") return r.newGame();
+      const BusyScope drop;
+      r.dropCard(winningMove.card, winningMove.fromColumn, handRow, winningMove.to.first,
+                 winningMove.to.second);
+    }));
+    QVERIFY(quitWhileBusy);
+    QVERIFY2(sinceQuit.elapsed() < 1000, qPrintable(QString::number(sinceQuit.elapsed())));
     SystemRandom random(1);
     MainRoutines saved(r.table(), random);
     saved.setAllDefaults();
     QCOMPARE(prefsRead(saved, folder()), PrefsReadOutcome::Read);
     QCOMPARE(saved.gDeck, r.gDeck);
+    QCOMPARE(saved.gVictory, animation == "win");
+    QCOMPARE(saved.stats.easyNoCheatWins, animation == "win" ? 1 : 0);
+  }
+
+  // A press on the menu bar during an animation stays the press that cuts
+  // it short: the shuffle ends at once and no menu opens.
+  void aPressOnTheMenuBarDuringAnAnimationOnlyCutsItShort() {
+    App app;
+    MainRoutines& r = app.routines();
+    quietGame(app);
+    r.gShuffle = true;
+    r.delaySpeed = 100;  // five seconds of shuffling
+    showInFront(app.wmain());
+    Menu& bar = app.menu();
+    const QPoint file = bar.actionGeometry(bar.actions().constFirst()).center();
+    QTimer::singleShot(300, [&] { QTest::mousePress(&bar, Qt::LeftButton, {}, file); });
+    QElapsedTimer shuffle;
+    shuffle.start();
+    r.newGame();
+    QVERIFY2(shuffle.elapsed() < 1300, qPrintable(QString::number(shuffle.elapsed())));
+    QTest::mouseRelease(&bar, Qt::LeftButton, {}, file);
+    QCoreApplication::processEvents();
+    QVERIFY(!QApplication::activePopupWidget());
   }
 
   // A signal at either edge of the run ends it with status 0, as Quit
-  // does: sent while the application object is being made, before the
-  // file is read, nothing is written; sent in the quit's teardown, the
-  // file is the whole one the quit wrote.
+  // does: sent while the program asks whether the X server answers (none
+  // does; the next window system serves) or while the application object
+  // is being made, before the file is read, nothing is written; sent in
+  // the quit's teardown, the file is the whole one the quit wrote.
   void aSignalAtEitherEdgeOfTheRunEndsItCleanly_data() {
     QTest::addColumn<QString>("edge");
     QTest::addColumn<int>("signal");
     const std::pair<const char*, int> terminations[] = {
         {"SIGTERM", SIGTERM}, {"SIGHUP", SIGHUP}, {"SIGINT", SIGINT}};
-    for (const char* edge : {"start", "end"})
+    for (const char* edge : {"check", "start", "end"})
       for (const auto& [name, number] : terminations)
         QTest::addRow("%s %s", name, edge) << QString(edge) << number;
   }
@@ -350,6 +422,11 @@ class QuitRoadsTest : public QObject {
     env.insert("LD_PRELOAD", SIGNAL_AT_THE_EDGES_PATH);
     env.insert("VELMORAN_TEST_SIGNAL_AT", edge);
     env.insert("VELMORAN_TEST_SIGNAL", QString::number(signal));
+    if (edge == "check") {
+      env.remove("WAYLAND_DISPLAY");
+      env.insert("DISPLAY", ":65000");
+      env.insert("QT_QPA_PLATFORM", "xcb;offscreen");
+    }
     copy.setProcessEnvironment(env);
     copy.start(VELMORAN_EXECUTABLE_PATH, {});
     QVERIFY(copy.waitForStarted());
@@ -367,7 +444,7 @@ class QuitRoadsTest : public QObject {
     QCOMPARE(copy.exitStatus(), QProcess::NormalExit);
     QCOMPARE(copy.exitCode(), 0);
     const auto after = savedFile();
-    if (edge == "start") {
+    if (edge != "end") {
       QVERIFY(after == before);
       return;
     }

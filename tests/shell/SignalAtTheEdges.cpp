@@ -1,9 +1,10 @@
 // Loaded into the game by a test (LD_PRELOAD): the process sends itself the
 // signal numbered VELMORAN_TEST_SIGNAL at one edge of its run, named by
-// VELMORAN_TEST_SIGNAL_AT: "start", as the application object is about to be
-// made (nothing read yet), or "end", as it is about to be destroyed (the
-// quit's teardown). Each stands in for the library's own function and then
-// calls it.
+// VELMORAN_TEST_SIGNAL_AT: "check", as the program asks whether the X
+// server answers (its first moments, before Qt starts), "start", as the
+// application object is about to be made (nothing read yet), or "end", as
+// it is about to be destroyed (the quit's teardown).
+// Each stands in for the library's own function and then calls it.
 #include <dlfcn.h>
 
 #include <csignal>
@@ -24,6 +25,14 @@ Function real(const char* name) {
 }
 
 }  // namespace
+
+// xcb_connect(const char*, int*): the program asks whether the X server
+// answers before anything else.
+extern "C" void* xcb_connect(const char* display, int* screen) {
+  signalAt("check");
+  using Connect = void* (*)(const char*, int*);
+  return real<Connect>("xcb_connect")(display, screen);
+}
 
 // QApplication::QApplication(int&, char**, int)
 extern "C" void _ZN12QApplicationC1ERiPPci(void* self, int* argc, char** argv, int flags) {
