@@ -62,8 +62,10 @@ int openLockIn(const std::filesystem::path& folder) {
   return ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
 }
 
+// Making a file in a folder takes both the right to change it and the
+// right to pass through it.
 bool canWriteIn(const std::filesystem::path& folder) {
-  return ::faccessat(AT_FDCWD, folder.c_str(), W_OK, AT_EACCESS) == 0;
+  return ::faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
 }
 
 // One name per preferences folder, short enough for any socket path.
