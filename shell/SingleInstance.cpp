@@ -25,6 +25,9 @@ constexpr int answerMilliseconds = 1000;
 // before telling the player that it runs.
 constexpr int startingCopyMilliseconds = 5000;
 constexpr int retryMilliseconds = 50;
+// How long a copy that answered must then still hold the lock to count as
+// running.
+constexpr int stillRunningMilliseconds = 500;
 
 std::filesystem::path lockFile(const std::filesystem::path& folder) {
   return folder / (std::string(prefsFileName) + ".lock");
@@ -104,23 +107,29 @@ bool SingleInstance::tryLock() {
   return !taken;
 }
 
-// A copy that holds the lock but does not answer may still be starting (it
-// answers once its splash shows), or may have just died: the lock is tried
-// again until it is free or the copy answers.
 SingleInstance::Start SingleInstance::acquire() {
   QDir().mkpath(QString::fromStdString(folder_.string()));
-  if (!tryLock()) {
-    const auto ask = linkEntry<AskToComeForward>(askToComeForwardSymbol);
-    QElapsedTimer waited;
-    waited.start();
-    do {
-      if ((ask && ask(serverName_, answerMilliseconds)) ||
-          waited.hasExpired(startingCopyMilliseconds))
-        return Start::AnotherCopyRuns;
-      QThread::msleep(retryMilliseconds);
-    } while (!tryLock());
-  }
+  if (!tryLock() && !lockFreedWhileAsking()) return Start::AnotherCopyRuns;
   return canWriteIn(folder_) ? Start::Alone : Start::CannotSave;
+}
+
+// The copy that holds the lock is asked to come forward. One that does not
+// answer may still be starting (it answers once its splash shows) or may
+// have just died; one that answered may still die while starting. So the
+// lock is tried again until that copy has answered and still holds it a
+// moment later, or has had time enough to answer.
+bool SingleInstance::lockFreedWhileAsking() {
+  const auto ask = linkEntry<AskToComeForward>(askToComeForwardSymbol);
+  QElapsedTimer waited;
+  waited.start();
+  bool answered = false;
+  do {
+    if (answered) return false;
+    answered = ask && ask(serverName_, answerMilliseconds);
+    if (!answered && waited.hasExpired(startingCopyMilliseconds)) return false;
+    QThread::msleep(answered ? stillRunningMilliseconds : retryMilliseconds);
+  } while (!tryLock());
+  return true;
 }
 
 // Only the copy that holds the lock listens: a socket under the name may

@@ -45,6 +45,9 @@ class SingleInstance : public QObject {
  private:
   // Takes the lock unless another copy holds it: false then.
   bool tryLock();
+  // With the lock taken: whether it came free while its holder was asked
+  // to come forward; this copy then holds it.
+  bool lockFreedWhileAsking();
 
   std::filesystem::path folder_;
   int lock_ = -1;  // the open lock file, locked

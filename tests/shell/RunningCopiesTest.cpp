@@ -270,20 +270,34 @@ class RunningCopiesTest : public QObject {
     if (other.state() == QProcess::Running) QVERIFY(endsCleanlyOn(other, SIGTERM, 2000));
   }
 
-  // A start beside a copy that holds the lock but does not answer yet (it
-  // is still starting) runs on by itself if that copy dies, rather than
-  // tell of a copy that no longer runs.
+  // A start beside a copy that dies while starting runs on by itself,
+  // rather than tell of a copy that no longer runs: whether that copy dies
+  // before it could answer or as soon as it has answered.
+  void aStartBesideACopyThatDiesWhileStartingRunsOn_data() {
+    QTest::addColumn<int>("diesAfterMs");
+    QTest::addColumn<bool>("answersFirst");
+    QTest::newRow("at once, before it answers") << 100 << false;
+    QTest::newRow("later, before it answers") << 1000 << false;
+    QTest::newRow("as soon as it has answered") << 100 << true;
+  }
+
   void aStartBesideACopyThatDiesWhileStartingRunsOn() {
-    for (const int diesAfterMs : {100, 1000}) {
-      auto starting = std::make_unique<SingleInstance>(config_.path().toStdString());
-      QCOMPARE(starting->acquire(), SingleInstance::Start::Alone);
-      QProcess next;
-      start(next);
-      QTest::qWait(diesAfterMs);
-      starting.reset();  // its lock goes with it, as with a killed copy's
-      waitUntilRunning();
-      QVERIFY2(endsCleanlyOn(next, SIGTERM, 2000), qPrintable(QString::number(diesAfterMs)));
+    QFETCH(int, diesAfterMs);
+    QFETCH(bool, answersFirst);
+    auto starting = std::make_unique<SingleInstance>(config_.path().toStdString());
+    QCOMPARE(starting->acquire(), SingleInstance::Start::Alone);
+    bool answered = false;
+    if (answersFirst) {
+      connect(starting.get(), &SingleInstance::raiseRequested, this, [&] { answered = true; });
+      starting->answerLaterStarts();
     }
+    QProcess next;
+    start(next);
+    if (answersFirst) QTRY_VERIFY_WITH_TIMEOUT(answered, 10000);
+    QTest::qWait(diesAfterMs);
+    starting.reset();  // its lock goes with it, as with a killed copy's
+    waitUntilRunning();
+    QVERIFY(endsCleanlyOn(next, SIGTERM, 2000));
   }
 
   void aFolderThatCannotBeWrittenIsToldOfAtStart_data() {
