@@ -61,6 +61,11 @@ struct MessageCounter final : NullTable {
   void showMessage(const std::string&) override { ++messages; }
 };
 
+// The preferences file in `folder`.
+QString prefsFileIn(const QString& folder) {
+  return folder + "/" + QString::fromStdString(std::string(prefsFileName));
+}
+
 // Leaves a socket at `path`, as a program that died while listening there.
 bool leaveSocketAt(const QString& path) {
   sockaddr_un address{};
@@ -86,9 +91,7 @@ class RunningCopiesTest : public QObject {
   Q_OBJECT
 
   QTemporaryDir config_;
-  QString prefsPath() const {
-    return config_.filePath(QString::fromStdString(std::string(prefsFileName)));
-  }
+  QString prefsPath() const { return prefsFileIn(config_.path()); }
 
   FileState fileState() const {
     struct stat status {};
@@ -111,9 +114,11 @@ class RunningCopiesTest : public QObject {
 
   void start(QProcess& copy) { start(copy, config_.path()); }
 
-  // A copy on the preferences in `folder`, run by the player `player`.
+  // A copy on the preferences in `folder`, run by the player `player`, in
+  // the environment set on `copy` if any.
   void start(QProcess& copy, const QString& folder, uid_t player = ::getuid()) {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment env = copy.processEnvironment();
+    if (env.isEmpty()) env = QProcessEnvironment::systemEnvironment();
     env.insert("XDG_CONFIG_HOME", folder);
     if (player != ::getuid()) {
       env.insert("HOME", folder);
@@ -200,9 +205,9 @@ class RunningCopiesTest : public QObject {
   // or from saving at its end: neither what lies at the lock's names nor
   // whose it is counts, and the lock is never made through a link.
   void nothingAtTheLockNamesKeepsTheGameFromSaving_data() {
-    QTest::addColumn<QString>("kind");   // what lies at the lock's name
+    QTest::addColumn<QString>("kind");     // what lies at the lock's name
     QTest::addColumn<QByteArray>("lock");  // a file's bytes; "%pid": another running copy's
-    QTest::addColumn<int>("rootsMode");  // a file of root's, for another player
+    QTest::addColumn<int>("rootsMode");    // a file of root's, for another player
     const QByteArray deadProcess = lockOfProcess(std::numeric_limits<pid_t>::max());
     QTest::newRow("empty") << "file" << QByteArray() << 0;
     QTest::newRow("junk") << "file" << QByteArray("hello") << 0;
@@ -230,7 +235,7 @@ class RunningCopiesTest : public QObject {
       QSKIP("another player's lock needs root to be made, and another player to run the game");
     const uid_t player = rootsMode ? nobody : ::getuid();
     QTemporaryDir folder;
-    const QString prefs = folder.filePath(QString::fromStdString(std::string(prefsFileName)));
+    const QString prefs = prefsFileIn(folder.path());
     const QString lockPath = prefs + ".lock";
     const QString linkTarget = folder.filePath("target");
     QProcess other;
@@ -245,9 +250,9 @@ class RunningCopiesTest : public QObject {
     if (kind == "missing") QVERIFY(QFile::link(folder.filePath("missing/lock"), lockPath));
     if (kind == "dangling") QVERIFY(QFile::link(linkTarget, lockPath));
     if (kind == "socket") QVERIFY(leaveSocketAt(lockPath));
-    const QStringList files = kind == "both"
-                                  ? QStringList{lockPath, lockPath + "-" + QString::number(player)}
-                                  : kind == "file" ? QStringList{lockPath} : QStringList{};
+    QStringList files;
+    if (kind == "file") files = {lockPath};
+    if (kind == "both") files = {lockPath, lockPath + "-" + QString::number(player)};
     for (const QString& path : files) {
       QFile file(path);
       QVERIFY(file.open(QIODevice::WriteOnly));
@@ -300,6 +305,8 @@ class RunningCopiesTest : public QObject {
     QVERIFY(endsCleanlyOn(next, SIGTERM, 2000));
   }
 
+  // A folder that cannot be written lets the game start and tells the
+  // player at once, and only then, that nothing will be saved.
   void aFolderThatCannotBeWrittenIsToldOfAtStart_data() {
     QTest::addColumn<bool>("holdsALock");  // as a folder the game once wrote
     QTest::newRow("empty") << false;
@@ -313,7 +320,7 @@ class RunningCopiesTest : public QObject {
     if (::mount("tmpfs", path.constData(), "tmpfs", 0, "size=64k") != 0)
       QSKIP("no file system can be mounted here");
     if (holdsALock) {
-      QFile lock(folder.filePath(QString::fromStdString(std::string(prefsFileName))) + ".lock");
+      QFile lock(prefsFileIn(folder.path()) + ".lock");
       QVERIFY(lock.open(QIODevice::WriteOnly));
     }
     QVERIFY(::mount(nullptr, path.constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0);
@@ -368,22 +375,18 @@ class RunningCopiesTest : public QObject {
   void aRelativeConfigurationFolderIsIgnored() {
     QTemporaryDir home, startedIn;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("XDG_CONFIG_HOME", "relative-config");
     env.insert("HOME", home.path());
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    env.insert("QT_AUDIO_BACKEND", "none");
     QProcess copy;
     copy.setProcessEnvironment(env);
     copy.setWorkingDirectory(startedIn.path());
-    copy.start(executable(), {});
-    QVERIFY(copy.waitForStarted());
+    start(copy, "relative-config");
     const QString usual = home.filePath(".config");
     waitUntilRunning(usual);
     QVERIFY(endsCleanlyOn(copy, SIGTERM, 2000));
-    QVERIFY(QFile::exists(usual + "/" + QString::fromStdString(std::string(prefsFileName))));
-    const QString relative = startedIn.filePath("relative-config/");
-    QVERIFY(!QFile::exists(relative + QString::fromStdString(std::string(prefsFileName))));
-    QVERIFY(!QFile::exists(relative + QString::fromStdString(std::string(prefsFileName)) + ".lock"));
+    QVERIFY(QFile::exists(prefsFileIn(usual)));
+    const QString relative = startedIn.filePath("relative-config");
+    QVERIFY(!QFile::exists(prefsFileIn(relative)));
+    QVERIFY(!QFile::exists(prefsFileIn(relative) + ".lock"));
   }
 
   void aTerminationSignalSavesLikeQuit_data() {
