@@ -16,11 +16,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool isThere(const fs::path& file) {
-  std::error_code error;
-  return fs::exists(fs::symlink_status(file, error));
-}
-
 // A file whose bytes can be read, so that a copy of it can be kept. A pipe
 // is not waited on.
 bool opensAsFile(const fs::path& file) {

@@ -52,15 +52,24 @@ bool copyAll(int fd, const fs::path& source) {
 
 // A new file beside `file`, open for writing, whose name no other file had:
 // created exclusively, so nothing already there is ever opened.
-int createBeside(const fs::path& file, fs::path& made) {
+int createBeside(const fs::path& file, fs::path& made, mode_t mode) {
   const std::string stem = file.string() + ".saving";
   for (int n = 0; n < 1000; ++n) {
     made = n == 0 ? fs::path(stem) : fs::path(stem + "-" + std::to_string(::getpid()) + "-" +
                                               std::to_string(n));
-    const int fd = ::open(made.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    const int fd = ::open(made.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
     if (fd >= 0 || errno != EEXIST) return fd;
   }
   return -1;
+}
+
+// Gives the open file the mode and group of `model`. Where the group
+// cannot be given, the group loses its access: the file is never more open
+// than its model.
+void takePermissionsOf(int fd, const struct stat& model) {
+  mode_t mode = model.st_mode & 07777;
+  if (::fchown(fd, static_cast<uid_t>(-1), model.st_gid) != 0) mode &= ~mode_t{S_IRWXG};
+  ::fchmod(fd, mode);
 }
 
 using Placing = bool (*)(const fs::path& temp, const fs::path& file);
@@ -69,13 +78,18 @@ bool renameOver(const fs::path& temp, const fs::path& file) {
   return ::rename(temp.c_str(), file.c_str()) == 0;
 }
 
-bool writeThenPlace(const fs::path& file, const std::function<bool(int fd)>& fill, Placing place) {
-  fs::path temp;
-  const int fd = createBeside(file, temp);
-  if (fd < 0) return false;
-  // The file keeps the permissions the player gave it.
+// Writes a new file and places it at `file`. With a regular file at
+// `model`, the new one is made private first and then given the model's
+// permissions, so that nobody the model was closed to can open it even
+// while it is being written.
+bool writeThenPlace(const fs::path& file, const fs::path& model,
+                    const std::function<bool(int fd)>& fill, Placing place) {
   struct stat old {};
-  if (::stat(file.c_str(), &old) == 0 && S_ISREG(old.st_mode)) ::fchmod(fd, old.st_mode & 07777);
+  const bool modelled = ::stat(model.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+  fs::path temp;
+  const int fd = createBeside(file, temp, modelled ? 0600 : 0666);
+  if (fd < 0) return false;
+  if (modelled) takePermissionsOf(fd, old);
   bool written = fill(fd) && ::fsync(fd) == 0;
   written = ::close(fd) == 0 && written;
   written = written && place(temp, file);
@@ -84,6 +98,11 @@ bool writeThenPlace(const fs::path& file, const std::function<bool(int fd)>& fil
 }
 
 }  // namespace
+
+bool isThere(const fs::path& file) {
+  std::error_code error;
+  return fs::exists(fs::symlink_status(file, error));
+}
 
 fs::path linkTarget(const fs::path& file) {
   fs::path target = file;
@@ -98,11 +117,11 @@ fs::path linkTarget(const fs::path& file) {
 }
 
 bool replaceFile(const fs::path& file, std::string_view text) {
-  return writeThenPlace(file, [text](int fd) { return writeAll(fd, text); }, renameOver);
+  return writeThenPlace(file, file, [text](int fd) { return writeAll(fd, text); }, renameOver);
 }
 
 bool createFileWithCopy(const fs::path& file, const fs::path& source) {
-  return writeThenPlace(file, [&source](int fd) { return copyAll(fd, source); },
+  return writeThenPlace(file, source, [&source](int fd) { return copyAll(fd, source); },
                         renameWithoutReplacing);
 }
 

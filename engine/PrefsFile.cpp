@@ -25,11 +25,6 @@ bool reachFolder(const fs::path& folder) {
   return fs::is_directory(folder, error);
 }
 
-bool isThere(const fs::path& file) {
-  std::error_code error;
-  return fs::exists(fs::symlink_status(file, error));
-}
-
 // The file's text, or nothing when it cannot be opened or read.
 std::optional<std::string> readText(const fs::path& file) {
   std::error_code error;

@@ -37,8 +37,10 @@ constexpr Field boolean(bool MainRoutines::*member) {
   return {FieldShape::Boolean, nullptr, member};
 }
 
-// To add a value to the file, add one line here: the writer and the reader
-// both walk this list.
+// The writer writes every entry of this list, and the reader checks every
+// line against it; to add a value to the file, add its line here, and for
+// the reader to take it back, its setting to settingFields (a setting) or
+// its place to readTail and readSavedGame (the game in progress).
 inline constexpr std::array<Field, 30> fields{{
     integer(&MainRoutines::game),
     integer(&MainRoutines::gKings),

@@ -1,6 +1,9 @@
 // Clearing away what killed writes of the preferences file left.
 #include "engine/PrefsLeftovers.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <regex>
 #include <string>
 #include <system_error>
@@ -22,6 +25,13 @@ bool isLeftoverName(const std::string& name) {
   return std::regex_match(name, leftover);
 }
 
+// A regular file of the player's own: only the player's writes leave one.
+bool isPlayersFile(const fs::path& file) {
+  struct stat status {};
+  return ::lstat(file.c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
+         status.st_uid == ::geteuid();
+}
+
 }  // namespace
 
 void removePrefsLeftovers(const fs::path& folder) {
@@ -29,8 +39,7 @@ void removePrefsLeftovers(const fs::path& folder) {
   for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
        entry.increment(error)) {
     std::error_code ignored;
-    if (fs::is_regular_file(entry->symlink_status(ignored)) &&
-        isLeftoverName(entry->path().filename().string()))
+    if (isLeftoverName(entry->path().filename().string()) && isPlayersFile(entry->path()))
       fs::remove(entry->path(), ignored);
   }
 }

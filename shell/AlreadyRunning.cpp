@@ -9,8 +9,7 @@
 
 namespace velmoran {
 
-int tellAlreadyRunning(SingleInstance& instance, TerminationSignals& termination) {
-  instance.raiseRunningCopy();
+int tellAlreadyRunning(TerminationSignals& termination) {
   QMessageBox box(QMessageBox::Information, QString(), QStringLiteral("Velmoran is already running."),
                   QMessageBox::Ok);
   QObject::connect(&termination, &TerminationSignals::terminationRequested, &box,

@@ -62,7 +62,7 @@ int runApplication(int argc, char* argv[]) {
   SingleInstance instance(preferencesFolder());
   const SingleInstance::Start start = instance.acquire();
   if (start == SingleInstance::Start::AnotherCopyRuns)
-    return tellAlreadyRunning(instance, termination);
+    return tellAlreadyRunning(termination);
   if (instance.holdsLock()) removePrefsLeftovers(preferencesFolder());
   App app;
   if (start == SingleInstance::Start::CannotSave) app.saveNothing();

@@ -4,8 +4,8 @@
 
 namespace velmoran {
 
-// Where the preferences file lives: the user's configuration folder
-// (XDG_CONFIG_HOME moves it).
+// Where the preferences file lives: the user's configuration folder,
+// ~/.config unless XDG_CONFIG_HOME gives an absolute path.
 std::filesystem::path preferencesFolder();
 
 }  // namespace velmoran

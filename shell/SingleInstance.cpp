@@ -6,6 +6,8 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QThread>
 #include <QtConcurrent/QtConcurrentRun>
 #include <cerrno>
 #include <string>
@@ -19,6 +21,13 @@ namespace velmoran {
 namespace {
 
 constexpr int answerMilliseconds = 1000;
+// How long a later start waits for a copy that holds the lock to answer
+// before telling the player that it runs.
+constexpr int startingCopyMilliseconds = 5000;
+constexpr int retryMilliseconds = 50;
+// How long a copy that answered must then still hold the lock to count as
+// running.
+constexpr int stillRunningMilliseconds = 500;
 
 std::filesystem::path lockFile(const std::filesystem::path& folder) {
   return folder / (std::string(prefsFileName) + ".lock");
@@ -29,27 +38,37 @@ QString lockPath(const std::filesystem::path& folder) {
 }
 
 // The file at `name`, made when missing, open for nothing but its lock:
-// what it holds never counts. Opened for writing where it may be, as a
-// lock over the network needs; else for reading, which a lock on this
-// machine needs no more than, so that a folder of that name, or a file the
-// player may not change, serves as well.
+// what it holds never counts. Never opened through a link, which would
+// make a file wherever the link leads, and never waited on, as a pipe
+// would be. Opened for writing where it may be, as a lock over the network
+// needs; else for reading, which a lock on this machine needs no more
+// than, so that a folder of that name, or a file the player may not
+// change, serves as well.
 int openLock(const std::filesystem::path& name) {
-  const int fd = ::open(name.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+  constexpr int always = O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK;
+  const int fd = ::open(name.c_str(), O_RDWR | O_CREAT | always, 0644);
   if (fd >= 0 || (errno != EISDIR && errno != EACCES && errno != EROFS)) return fd;
-  return ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
+  return ::open(name.c_str(), O_RDONLY | always);
 }
 
-// The lock under the usual name or, when that file belongs to someone who
-// let nobody else open it (a lock of root's in the player's folder), under
-// a name of the player's own.
+// The lock under the usual name or, when what lies there cannot serve (a
+// link, a socket, a lock of root's that nobody else may open), under a name
+// of the player's own; when neither can, the folder itself, which nothing
+// at a name can take away. Every copy of the same player tries them in the
+// same order, so that they find the same lock.
 int openLockIn(const std::filesystem::path& folder) {
-  const int fd = openLock(lockFile(folder));
-  if (fd >= 0 || errno != EACCES) return fd;
-  return openLock(lockFile(folder).string() + "-" + std::to_string(::getuid()));
+  const std::string usual = lockFile(folder).string();
+  for (const std::string& name : {usual, usual + "-" + std::to_string(::getuid())}) {
+    const int fd = openLock(name);
+    if (fd >= 0) return fd;
+  }
+  return ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
 }
 
+// Making a file in a folder takes both the right to change it and the
+// right to pass through it.
 bool canWriteIn(const std::filesystem::path& folder) {
-  return ::faccessat(AT_FDCWD, folder.c_str(), W_OK, AT_EACCESS) == 0;
+  return ::faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
 }
 
 // One name per preferences folder, short enough for any socket path.
@@ -76,18 +95,41 @@ SingleInstance::~SingleInstance() {
   if (lock_ >= 0) ::close(lock_);
 }
 
-SingleInstance::Start SingleInstance::acquire() {
-  QDir().mkpath(QString::fromStdString(folder_.string()));
+bool SingleInstance::tryLock() {
   const int fd = openLockIn(folder_);
-  if (fd < 0) return Start::CannotSave;
+  if (fd < 0) return true;
   if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
     lock_ = fd;
-  } else {
-    const bool taken = errno == EWOULDBLOCK;
-    ::close(fd);
-    if (taken) return Start::AnotherCopyRuns;
+    return true;
   }
+  const bool taken = errno == EWOULDBLOCK;
+  ::close(fd);
+  return !taken;
+}
+
+SingleInstance::Start SingleInstance::acquire() {
+  QDir().mkpath(QString::fromStdString(folder_.string()));
+  if (!tryLock() && !lockFreedWhileAsking()) return Start::AnotherCopyRuns;
   return canWriteIn(folder_) ? Start::Alone : Start::CannotSave;
+}
+
+// The copy that holds the lock is asked to come forward. One that does not
+// answer may still be starting (it answers once its splash shows) or may
+// have just died; one that answered may still die while starting. So the
+// lock is tried again until that copy has answered and still holds it a
+// moment later, or has had time enough to answer.
+bool SingleInstance::lockFreedWhileAsking() {
+  const auto ask = linkEntry<AskToComeForward>(askToComeForwardSymbol);
+  QElapsedTimer waited;
+  waited.start();
+  bool answered = false;
+  do {
+    if (answered) return false;
+    answered = ask && ask(serverName_, answerMilliseconds);
+    if (!answered && waited.hasExpired(startingCopyMilliseconds)) return false;
+    QThread::msleep(answered ? stillRunningMilliseconds : retryMilliseconds);
+  } while (!tryLock());
+  return true;
 }
 
 // Only the copy that holds the lock listens: a socket under the name may

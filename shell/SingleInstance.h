@@ -7,10 +7,10 @@ namespace velmoran {
 
 // One running copy of the game per preferences file. The first copy holds
 // a lock next to the file, one the kernel releases when its holder dies, so
-// that only a live copy keeps a later start out, whatever the lock file
-// holds or was left by. That copy listens for later starts; a later start
-// finds the lock taken, asks the running copy to come to the front, and
-// ends without touching the file.
+// that only a live copy keeps a later start out, whatever lies at the
+// lock's names or was left there. That copy listens for later starts; a
+// later start finds the lock taken, asks the running copy to come to the
+// front, and ends without touching the file.
 class SingleInstance : public QObject {
   Q_OBJECT
  public:
@@ -19,11 +19,13 @@ class SingleInstance : public QObject {
 
   enum class Start {
     Alone,            // no other copy runs on this preferences file
-    AnotherCopyRuns,  // a live copy holds the lock
-    CannotSave,       // nothing can be written in the folder: no lock, and no save
+    AnotherCopyRuns,  // a live copy holds the lock, and was asked to come forward
+    CannotSave,       // nothing can be written in the folder: this run saves nothing,
+                      // though it may hold the lock
   };
   // Takes the lock when it can; this copy then keeps it until it ends. A
-  // file system that keeps no locks counts as free.
+  // lock that cannot be had at all (a file system that keeps none) counts
+  // as free.
   Start acquire();
   bool holdsLock() const { return lock_ >= 0; }
 
@@ -41,6 +43,12 @@ class SingleInstance : public QObject {
   void raiseRequested();  // another start asked this copy to come forward
 
  private:
+  // Takes the lock unless another copy holds it: false then.
+  bool tryLock();
+  // With the lock taken: whether it came free while its holder was asked
+  // to come forward; this copy then holds it.
+  bool lockFreedWhileAsking();
+
   std::filesystem::path folder_;
   int lock_ = -1;  // the open lock file, locked
   QString serverName_;

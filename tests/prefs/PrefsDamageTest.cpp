@@ -178,6 +178,11 @@ TEST(PrefsDamage, OnlyAFileReadWholeCountsAsRead) {
     Fixture f;
     EXPECT_FALSE(applyPrefsText(f.routines, damaged)) << damaged.size();
   }
+  // Every spelling of a Boolean the reader knows is taken as it stands.
+  for (const char* spelled : {"false", " OFF\t", "Off"}) {
+    Fixture f;
+    EXPECT_TRUE(applyPrefsText(f.routines, withLine(savedText(), 5, spelled))) << spelled;
+  }
 }
 
 TEST(PrefsDamage, MoveCountOutOfRangeDropsTheGameAndTheLinesAfterIt) {

@@ -6,11 +6,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <fstream>
 #include <future>
 #include <thread>
+#include <vector>
 
 #include "engine/DamagedPrefs.h"
 #include "engine/PrefsFile.h"
@@ -137,21 +139,37 @@ TEST(PrefsDisk, NothingAtATemporaryNameHoldsTheWriteUp) {
   EXPECT_TRUE(f.table.messages.empty());
 }
 
-// A pipe where the file should be is not waited on: nobody may ever write
-// into it.
-TEST(PrefsDisk, APipeInPlaceOfTheFileDoesNotHoldTheReadUp) {
+// Runs `step` on a thread of its own; false when it is still stuck after
+// five seconds on the pipe `fifo`, which is then let go.
+template <typename Step>
+bool endsWithout(const fs::path& fifo, Step step) {
+  auto running = std::async(std::launch::async, step);
+  if (running.wait_for(std::chrono::seconds(5)) == std::future_status::ready) return true;
+  ::close(::open(fifo.c_str(), O_WRONLY | O_NONBLOCK));  // lets a stuck opening end
+  running.wait();
+  return false;
+}
+
+// A pipe where the file should be is not waited on, neither when reading
+// nor when keeping it before the write: nobody may ever write into it.
+TEST(PrefsDisk, APipeInPlaceOfTheFileHoldsNothingUp) {
   const fs::path folder = freshFolder("fifo-file");
   fs::create_directories(folder);
   const fs::path fifo = folder / prefsFileName;
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
   Fixture f;
-  auto read = std::async(std::launch::async, [&] { return prefsRead(f.routines, folder); });
-  if (read.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
-    ::close(::open(fifo.c_str(), O_WRONLY | O_NONBLOCK));  // lets a stuck read end
-    read.wait();
-    FAIL() << "the read waited on the pipe";
-  }
-  EXPECT_EQ(read.get(), PrefsReadOutcome::Unreadable);
+  PrefsReadOutcome outcome{};
+  ASSERT_TRUE(endsWithout(fifo, [&] { outcome = prefsRead(f.routines, folder); }))
+      << "the read waited on the pipe";
+  EXPECT_EQ(outcome, PrefsReadOutcome::Unreadable);
+
+  bool replaced = false;
+  ASSERT_TRUE(endsWithout(
+      fifo, [&] { replaced = replaceDamagedPrefs(f.routines, folder, prefsText(f.routines)); }))
+      << "the keeping waited on the pipe";
+  EXPECT_TRUE(replaced);
+  EXPECT_TRUE(fs::is_fifo(folder / prefsDamagedFileName));
+  EXPECT_EQ(contents(folder / prefsFileName), prefsText(f.routines));
 }
 
 // A file the player keeps to themselves stays so when it is written anew.
@@ -237,6 +255,32 @@ TEST(PrefsDisk, EveryDamagedFileIsKept) {
   EXPECT_EQ(freeDamagedName(folder), folder / (std::string(prefsDamagedFileName) + "-3"));
 }
 
+// A kept copy is open to nobody the damaged file was closed to: it takes
+// the file's mode and group, whatever the player's umask.
+TEST(PrefsDisk, AKeptCopyIsNoMoreOpenThanTheFile) {
+  Fixture f;
+  const fs::path folder = folderWithADamagedFile("keep-permissions", f);
+  const fs::path file = folder / prefsFileName;
+  fs::permissions(file, fs::perms(0640));
+  // root may give the file any group; another player one of their own
+  std::vector<gid_t> groups(static_cast<std::size_t>(::getgroups(0, nullptr)));
+  ::getgroups(static_cast<int>(groups.size()), groups.data());
+  if (::geteuid() == 0) groups.push_back(65534);
+  const auto other = std::ranges::find_if(groups, [](gid_t g) { return g != ::getegid(); });
+  const bool regrouped = other != groups.end() && ::chown(file.c_str(), -1, *other) == 0;
+  struct stat damaged {};
+  ASSERT_EQ(::stat(file.c_str(), &damaged), 0);
+
+  const mode_t oldMask = ::umask(022);
+  const bool replaced = replaceDamagedPrefs(f.routines, folder, prefsText(f.routines));
+  ::umask(oldMask);
+  ASSERT_TRUE(replaced);
+  struct stat kept {};
+  ASSERT_EQ(::stat((folder / prefsDamagedFileName).c_str(), &kept), 0);
+  EXPECT_EQ(kept.st_mode & 07777, 0640u);
+  EXPECT_EQ(kept.st_gid, damaged.st_gid) << (regrouped ? "given a group" : "the player's group");
+}
+
 TEST(PrefsDisk, AFileThatCannotBeReadIsMovedAsideWhole) {
   const fs::path folder = freshFolder("keep-unreadable");
   fs::create_directories(folder);
@@ -273,6 +317,20 @@ TEST(PrefsDisk, AFailedWriteLeavesTheDamagedFileWhereItWas) {
   }
   EXPECT_EQ(fs::read_symlink(linked / prefsFileName), "/nowhere/prefs");
   EXPECT_EQ(filesIn(linked), 1);
+
+  // Nor is it replaced when no copy of it can be kept, though the new file
+  // could be written: here the damaged file is too long to be copied.
+  Fixture longer;
+  const fs::path uncopied = folderWithADamagedFile("keep-uncopied", longer);
+  std::ofstream(uncopied / prefsFileName, std::ios::app) << std::string(200'000, '7');
+  const std::string tooLong = contents(uncopied / prefsFileName);
+  {
+    const FileSizeLimit limit(100'000);
+    EXPECT_FALSE(replaceDamagedPrefs(longer.routines, uncopied, prefsText(longer.routines)));
+  }
+  EXPECT_EQ(contents(uncopied / prefsFileName), tooLong);
+  EXPECT_EQ(filesIn(uncopied), 1);
+  EXPECT_EQ(longer.table.messages, std::vector<std::string>{std::string(prefsWriteMessage)});
 }
 
 // What killed writes left goes; kept copies, and whatever is not a file
@@ -296,10 +354,20 @@ TEST(PrefsDisk, LeftoversOfKilledWritesAreRemoved) {
   fs::create_directories(folder / (file + ".saving-1-1"));
   fs::create_symlink(folder / file, folder / (file + ".saving-2-1"));
 
+  // A file under such a name that another player owns is not the player's
+  // to remove (made only where a file may be given away: by root).
+  const fs::path othersFile = folder / (file + ".saving-55-5");
+  std::ofstream(othersFile) << "kept";
+  const bool othersMade = ::chown(othersFile.c_str(), 65534, 65534) == 0;
+  if (!othersMade) fs::remove(othersFile);
+
   removePrefsLeftovers(folder);
   for (const std::string& name : leftovers) EXPECT_FALSE(fs::exists(folder / name)) << name;
   for (const std::string& name : kept) EXPECT_EQ(contents(folder / name), "kept") << name;
-  EXPECT_EQ(filesIn(folder), static_cast<long>(kept.size()) + 2);
+  if (othersMade) {
+    EXPECT_EQ(contents(othersFile), "kept");
+  }
+  EXPECT_EQ(filesIn(folder), static_cast<long>(kept.size()) + 2 + (othersMade ? 1 : 0));
 }
 
 // Settings kept in a folder of dotfiles and linked into place stay linked:
