@@ -231,9 +231,11 @@ void Wmain::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
   if (event->type() != QEvent::WindowStateChange) return;
   const auto* change = static_cast<QWindowStateChangeEvent*>(event);
-  if (isMaximized() && !(change->oldState() & Qt::WindowMaximized)) {
+  // A maximise reported while the window is still on its way to a zoom's
+  // board is the system catching up with the click before, not a new one.
+  if (isMaximized() && !(change->oldState() & Qt::WindowMaximized) && !zoomedBoard_) {
     maximizeClicked = true;
-    settleTimer_.start();  // the resize that comes with it is handled then
+    QTimer::singleShot(0, this, &Wmain::settleSize);  // the zoom waits for no size to settle
   }
 }
 
