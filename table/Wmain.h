@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QMainWindow>
+#include <QMargins>
 #include <QTimer>
 #include <functional>
 #include <optional>
@@ -61,12 +62,6 @@ class Wmain : public QMainWindow {
     int x, y, markCode;
   };
 
-  // Which way a zoom goes once the window manager has restored the window.
-  enum class Zoom { In, Out };
-  // Where the window's top goes when it closes in on the board: where it
-  // was, or moved up as far as the screen's room for windows needs.
-  enum class Top { Kept, WithinRoom };
-
   void setUpResizing();
   void setupGraphics();
   void updateSizes();
@@ -74,10 +69,12 @@ class Wmain : public QMainWindow {
   void picturesReady();
   void settleSize();
   void zoom();
-  CardSize largestCardsOnScreen() const;
+  QSize roomForBoard() const;
+  QSize framedSize(QSize board) const;
   void declareSizes();
   QSize chromeSize() const;
-  void setBoardSize(QSize size, Top top = Top::Kept);
+  void setBoardSize(QSize size);
+  void followScreen(QScreen* shownOn);
 
   void boardPressed(QPoint pixel, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
   void boardMoved(QPoint pixel);
@@ -114,7 +111,9 @@ class Wmain : public QMainWindow {
   bool maximizeClicked = false;  // the zoom's resize is not yet handled
   bool maximizedState = false;   // the window is in its zoomed state
   QTimer settleTimer_;  // a resize has ended when the size stays put this long
-  std::optional<Zoom> zoomPending_;  // a zoom not yet closed in on its board
+  std::optional<QSize> zoomedBoard_;  // the board of a zoom the window has not yet settled on
+  QMargins frame_;  // the window manager's frame round the window when not maximised
+  QMetaObject::Connection screenRoom_;  // changes of the room on the window's screen
 };
 
 }  // namespace velmoran

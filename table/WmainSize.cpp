@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QShowEvent>
+#include <QWindow>
 #include <QWindowStateChangeEvent>
 #include <optional>
 #include <utility>
@@ -22,6 +23,7 @@ constexpr CardSize largestCards = CardSize::ofWidth(largestCardWidth);
 constexpr std::chrono::milliseconds resizeSettles{250};
 
 constexpr QSize boardSize(CardSize cards) { return {cards.boardWidth(), cards.boardHeight()}; }
+CardSize cardsFor(QSize room) { return cardSizeForWindow(room.width(), room.height()); }
 
 // Each card size's board is the one before it and one step more; the window
 // manager is told the step, so it can only hold evenly spaced sizes.
@@ -41,6 +43,13 @@ static_assert(boardStep == QSize(90, 63) && boardsGrowByEvenSteps());
 // frame.
 bool mouseButtonHeld() {
   return x11::mouseButtonHeld().value_or(QGuiApplication::mouseButtons() != Qt::NoButton);
+}
+
+// The window manager's frame round a window.
+QMargins frameAround(const QWidget& window) {
+  const QRect outer = window.frameGeometry(), inner = window.geometry();
+  return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+          outer.bottom() - inner.bottom()};
 }
 
 }  // namespace
@@ -79,9 +88,11 @@ void Wmain::updateSizes() {
 }
 
 // While the player drags the window's edge the board follows at every
-// step; once the size stays put the window closes in on the board.
+// step; once the size stays put the window closes in on the board. On its
+// way to a zoomed board the window may pass through the size it had before
+// the zoom: that size is not drawn.
 void Wmain::boardResized() {
-  if (!InputHold::instance().isBusy()) {
+  if (!InputHold::instance().isBusy() && (!zoomedBoard_ || board_->size() == *zoomedBoard_)) {
     const CardSize before = canvas_.cardSize();
     updateSizes();
     // With the same cards the board picture is as it was: the window only
@@ -102,29 +113,28 @@ void Wmain::picturesReady() {
 }
 
 // Every resize ends with the window closed in on the board of the card
-// size that fits, centred across the screen, in one step: once the player
-// has let go of the window's edge, as the window manager would undo a move
-// made while it still resizes. A window manager that honours the declared
-// steps leaves nothing to close in on. One that keeps the window maximised
-// gets the board centred in black instead.
+// size that fits, in one step: once the player has let go of the window's
+// edge, as the window manager would undo a move made while it still
+// resizes. The board is no larger than the window's screen holds, and the
+// window, frame included, is moved onto the screen's room for windows,
+// centred across it; a window manager may let an edge be dragged past the
+// screen, or grow the height with the width beyond it. A window manager
+// that honours the declared steps leaves nothing else to close in on. One
+// that keeps the window maximised gets the board centred in black instead.
 void Wmain::settleSize() {
   if (InputHold::instance().isBusy() || mouseButtonHeld()) {
     settleTimer_.start();  // an animation is running or an edge is held; resize after it
     return;
   }
   declareSizes();
+  if (!isMaximized() && !isFullScreen()) frame_ = frameAround(*this);
   if (maximizeClicked) {
     zoom();
     return;
   }
   if (!isMaximized() && !isFullScreen()) {
-    const std::optional<Zoom> zoomed = std::exchange(zoomPending_, std::nullopt);
-    if (zoomed == Zoom::In)
-      setBoardSize(boardSize(largestCardsOnScreen()), Top::WithinRoom);
-    else if (zoomed == Zoom::Out)
-      setBoardSize(boardSize(smallestCards), Top::WithinRoom);
-    else
-      setBoardSize(boardSize(cardSizeForWindow(board_->width(), board_->height())));
+    const QSize asked = std::exchange(zoomedBoard_, std::nullopt).value_or(board_->size());
+    setBoardSize(boardSize(cardsFor(asked.boundedTo(roomForBoard()))));
   }
   updateSizes();
   rebuildOffscreen();
@@ -132,25 +142,31 @@ void Wmain::settleSize() {
 
 // The window manager's maximise stands for the zoom button. The first zoom
 // takes the largest board that fits the screen, the next returns to the
-// smallest board; either way the window then leaves the maximised state and
-// closes in on that board, once the window manager has restored it and its
-// frame is the usual one again.
+// smallest board; either way the window leaves the maximised state and goes
+// straight to that board, without showing its old size again. The board is
+// asked for once more when the resize settles, in case the window manager
+// restored the old size after the request.
 void Wmain::zoom() {
   maximizeClicked = false;
   maximizedState = !maximizedState;
-  zoomPending_ = maximizedState ? Zoom::In : Zoom::Out;
+  zoomedBoard_ = maximizedState ? boardSize(cardsFor(roomForBoard())) : boardSize(smallestCards);
   showNormal();
+  setBoardSize(*zoomedBoard_);
   settleTimer_.start();
 }
 
-// The largest board whose window, frame and menu bar included, fits the
-// main screen's room for windows (beside any panels).
-CardSize Wmain::largestCardsOnScreen() const {
-  const QScreen* shownOn = QGuiApplication::primaryScreen();
-  if (shownOn == nullptr) return largestCards;
-  const QSize room =
-      shownOn->availableGeometry().size() - (frameGeometry().size() - geometry().size()) - chromeSize();
-  return cardSizeForWindow(room.width(), room.height());
+// The room a board has on the window's screen: the screen's room for
+// windows (beside any panels) less the window's frame and menu bar.
+QSize Wmain::roomForBoard() const {
+  return screen()->availableGeometry().size() - framedSize(QSize(0, 0));
+}
+
+// The window's size on the screen for a board of the given size: with its
+// menu bar and the frame it has when not maximised (a maximised window's
+// frame may be narrower).
+QSize Wmain::framedSize(QSize board) const {
+  return board + chromeSize() +
+         QSize(frame_.left() + frame_.right(), frame_.top() + frame_.bottom());
 }
 
 // Declared to the window manager as a terminal declares its character
@@ -174,42 +190,52 @@ QSize Wmain::chromeSize() const {
   return {0, menu != nullptr && !menu->isHidden() ? menu->sizeHint().height() : 0};
 }
 
-// The window takes the board's size and is centred across the screen in
-// one request, so the window manager shows a single step. A zoomed window
-// is also kept within the screen's room for windows from top to bottom.
-void Wmain::setBoardSize(QSize size, Top top) {
-  const QSize client = size + chromeSize();
-  const QSize frame = client + frameGeometry().size() - geometry().size();
-  QPoint topLeft = geometry().topLeft();
-  if (const QScreen* shownOn = QGuiApplication::primaryScreen()) {
-    topLeft.rx() += (shownOn->geometry().width() - frame.width()) / 2 - frameGeometry().x();
-    if (top == Top::WithinRoom) {
-      const QRect room = shownOn->availableGeometry();
-      const int frameTop =
-          std::max(room.top(), std::min(frameGeometry().y(), room.bottom() + 1 - frame.height()));
-      topLeft.ry() += frameTop - frameGeometry().y();
-    }
-  }
-  if (geometry() != QRect(topLeft, client)) {
-    setGeometry(QRect(topLeft, client));
+// The window takes the board's size and is centred across its screen's
+// room for windows in one request, so the window manager shows a single
+// step. Its top stays where it was unless the window would then reach
+// past the room's bottom.
+void Wmain::setBoardSize(QSize size) {
+  const QSize framed = framedSize(size);
+  const QRect room = screen()->availableGeometry();
+  const QPoint frameTopLeft(
+      room.left() + (room.width() - framed.width()) / 2,
+      std::max(room.top(), std::min(frameGeometry().y(), room.bottom() + 1 - framed.height())));
+  const QRect client(frameTopLeft + QPoint(frame_.left(), frame_.top()), size + chromeSize());
+  if (geometry() != client) {
+    setGeometry(client);
     x11::keepStepProportions(*this, boardStep);  // declared again with the new geometry
   }
   board_->resize(size);
+}
+
+// A window taken to another screen, or whose screen changes its size or
+// its panels, fits itself to the room it now has.
+void Wmain::followScreen(QScreen* shownOn) {
+  disconnect(screenRoom_);
+  if (shownOn != nullptr)
+    screenRoom_ = connect(shownOn, &QScreen::availableGeometryChanged, this,
+                          [this] { settleTimer_.start(); });
+  settleTimer_.start();
 }
 
 void Wmain::showEvent(QShowEvent* event) {
   declareSizes();
   QMainWindow::showEvent(event);
   x11::keepStepProportions(*this, boardStep);  // after the declaration that goes with showing
+  if (!screenRoom_) followScreen(screen());
+  connect(windowHandle(), &QWindow::screenChanged, this, &Wmain::followScreen,
+          Qt::UniqueConnection);
 }
 
 void Wmain::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
   if (event->type() != QEvent::WindowStateChange) return;
   const auto* change = static_cast<QWindowStateChangeEvent*>(event);
-  if (isMaximized() && !(change->oldState() & Qt::WindowMaximized)) {
+  // A maximise reported while the window is still on its way to a zoom's
+  // board is the system catching up with the click before, not a new one.
+  if (isMaximized() && !(change->oldState() & Qt::WindowMaximized) && !zoomedBoard_) {
     maximizeClicked = true;
-    settleTimer_.start();  // the resize that comes with it is handled then
+    QTimer::singleShot(0, this, &Wmain::settleSize);  // the zoom waits for no size to settle
   }
 }
 

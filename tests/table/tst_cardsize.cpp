@@ -2,6 +2,7 @@
 #include <QScreen>
 #include <QTest>
 
+#include "tests/table/DesktopScreens.h"
 #include "tests/table/TableFixture.h"
 #include "table/CardSize.h"
 
@@ -107,5 +108,10 @@ void CardSizeTest::gapLinesBelongToThePlaceAfterThem() {
   }
 }
 
-QTEST_MAIN(CardSizeTest)
+// Boards up to the largest fit the screen.
+int main(int argc, char** argv) {
+  return testing::runOnScreens<CardSizeTest>(QByteArray("[") + testing::desktopScreen + "]", argc,
+                                             argv);
+}
+
 #include "tst_cardsize.moc"

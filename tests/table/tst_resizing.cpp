@@ -1,11 +1,11 @@
-// The main window on a 2000 x 1500 screen: every resize and zoom ends with
-// the window exactly the board, centred across the screen.
-#include <QApplication>
+// The main window on a 2000 x 1500 screen, with a 1024 x 768 screen to its
+// right: every resize and zoom ends with the window exactly the board,
+// centred across its screen and wholly on it.
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
 
+#include "tests/table/DesktopScreens.h"
 #include "tests/table/TableFixture.h"
 
 using namespace velmoran;
@@ -13,6 +13,7 @@ using namespace velmoran;
 namespace {
 
 constexpr int screenWidth = 2000;
+const QRect smallScreen(2000, 0, 1024, 768);
 // Longer than a live resize takes to count as ended, and no more.
 constexpr int settleMs = 450;
 
@@ -23,6 +24,20 @@ void checkClosedInOnTheBoard(const Wmain& window, QSize board) {
   QCOMPARE(window.canvas().offscreenPict().size(), board);
   QCOMPARE(window.frameGeometry().x(), (screenWidth - window.frameGeometry().width()) / 2);
 }
+
+// The sizes of the board pictures a widget showed, one for each paint.
+class ShownBoards : public QObject {
+ public:
+  ShownBoards(const Wmain& window) : window_(window) { window.board()->installEventFilter(this); }
+  std::vector<QSize> sizes;
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) sizes.push_back(window_.canvas().offscreenPict().size());
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  const Wmain& window_;
+};
 
 }  // namespace
 
@@ -35,6 +50,9 @@ class ResizingTest : public QObject {
   void zoomTogglesBetweenTheLargestFitAndTheSmallest();
   void marginsOfAWindowKeptLargerAreBlack();
   void aCopyOfTheBoardOutlivesAShrink();
+  void aResizeEndsWithTheWindowOnItsScreen();
+  void aSmallerScreenRefitsTheWindow();
+  void aZoomGoesStraightToItsBoard();
 };
 
 // As a terminal declares its character cells: a window manager that honours
@@ -125,19 +143,70 @@ void ResizingTest::aCopyOfTheBoardOutlivesAShrink() {
   QCOMPARE(kept, asItWas);
 }
 
-// The screen of a desktop, not the offscreen platform's small default.
+// However large the window manager let the window grow, and wherever it
+// left it, the window settles on a board whose window, frame included, lies
+// on its screen: moved up where it hung below, made smaller where the
+// screen is too small for it.
+void ResizingTest::aResizeEndsWithTheWindowOnItsScreen() {
+  {
+    testing::Table table;
+    Wmain& window = *table.window;
+    window.move(100, 700);
+    window.resize(QSize(1639, 1144) + chromeOf(window));
+    QTest::qWait(settleMs);
+    checkClosedInOnTheBoard(window, QSize(1639, 1144));
+    QTRY_VERIFY(window.screen()->availableGeometry().contains(window.frameGeometry()));
+  }
+  {
+    testing::Table table;
+    Wmain& window = *table.window;
+    window.setGeometry(
+        QRect(smallScreen.topLeft() + QPoint(30, 20), QSize(1549, 1100) + chromeOf(window)));
+    QTest::qWait(settleMs);
+    QTRY_COMPARE(window.board()->size(), QSize(1009, 703));  // cards of 55
+    QTRY_VERIFY(smallScreen.contains(window.frameGeometry()));
+  }
+}
+
+// A zoomed window taken to a smaller screen takes the largest board that
+// fits there.
+void ResizingTest::aSmallerScreenRefitsTheWindow() {
+  testing::Table table;
+  Wmain& window = *table.window;
+  window.showMaximized();
+  QTRY_COMPARE(window.board()->size(), QSize(1639, 1144));
+  QTest::qWait(settleMs);
+  window.move(smallScreen.topLeft() + QPoint(10, 10));
+  QTRY_COMPARE(window.screen()->geometry(), smallScreen);
+  QTRY_COMPARE(window.board()->size(), QSize(1009, 703));
+  QTRY_VERIFY(smallScreen.contains(window.frameGeometry()));
+}
+
+// The window goes from the maximised size straight to the zoom's board; it
+// is not drawn at the size it had before the zoom on the way.
+void ResizingTest::aZoomGoesStraightToItsBoard() {
+  testing::Table table;
+  Wmain& window = *table.window;
+  window.resize(QSize(919, 640) + chromeOf(window));
+  QTest::qWait(settleMs);
+  QTRY_COMPARE(window.canvas().offscreenPict().size(), QSize(919, 640));
+  ShownBoards shown(window);
+  window.showMaximized();
+  QTRY_VERIFY(!window.isMaximized());
+  QTest::qWait(settleMs);
+  checkClosedInOnTheBoard(window, QSize(1639, 1144));
+  QVERIFY(!shown.sizes.empty());
+  QVERIFY2(std::find(shown.sizes.begin(), shown.sizes.end(), QSize(919, 640)) == shown.sizes.end(),
+           "the board was shown at its old size");
+}
+
+// The screens of a desktop, not the offscreen platform's small default.
 int main(int argc, char** argv) {
-  QTemporaryDir dir;
-  const QString config = dir.filePath(QStringLiteral("screen.json"));
-  QFile file(config);
-  if (!file.open(QIODevice::WriteOnly)) return 1;
-  file.write(R"({"screens": [{"name": "desktop", "x": 0, "y": 0, "width": 2000, "height": 1500,
-                 "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
-  file.close();
-  qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).toUtf8());
-  QApplication app(argc, argv);
-  ResizingTest test;
-  return QTest::qExec(&test, argc, argv);
+  return testing::runOnScreens<ResizingTest>(
+      QByteArray("[") + testing::desktopScreen + R"(,
+                 {"name": "small", "x": 2000, "y": 0, "width": 1024, "height": 768,
+                  "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}])",
+      argc, argv);
 }
 
 #include "tst_resizing.moc"
