@@ -1,6 +1,5 @@
 #include "table/PictureCache.h"
 
-#include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
 #include <cstdlib>
@@ -27,7 +26,9 @@ void giveBackFreedPages() {
 // The tile is fetched here, on the UI thread: the picture accessors are
 // not for other threads.
 PictureCache::PictureCache(QObject* parent)
-    : QObject(parent), bluetile_(assets::picture("bluetile")) {}
+    : QObject(parent), bluetile_(assets::picture("bluetile")) {
+  drawer_.setMaxThreadCount(1);
+}
 
 PictureCache::Pictures PictureCache::find(CardSize size) {
   inUse_ = size;
@@ -45,15 +46,21 @@ PictureCache::Pictures PictureCache::drawNow(CardSize size) {
   return kept;
 }
 
+// While the size in use is drawn, only the pictures standing in for it are
+// kept besides: the memory of the sizes held never exceeds that of the
+// size in use and the one before it.
 void PictureCache::request(CardSize size) {
-  if (!find(size) && !drawing_) draw(size);
+  if (find(size)) return;
+  keepOnly(othersKept);
+  letGoOfEvicted();
+  if (!drawing_) draw(size);
 }
 
 // Drawing several sizes at once would hold the memory of each and starve
-// the shared threads that painting uses.
+// the threads that painting uses.
 void PictureCache::draw(CardSize size) {
   drawing_ = size;
-  QtConcurrent::run(drawSizePictures, size, bluetile_)
+  QtConcurrent::run(&drawer_, drawSizePictures, size, bluetile_)
       .then(this, [this](SizePictures pictures) { drawn(std::move(pictures)); });
 }
 
@@ -75,8 +82,8 @@ bool PictureCache::holds(CardSize size) const {
 }
 
 PictureCache::Pictures PictureCache::nearest(CardSize size) const {
-  const auto closest = std::min_element(
-      held_.begin(), held_.end(), [size](const Pictures& a, const Pictures& b) {
+  const auto closest =
+      std::min_element(held_.begin(), held_.end(), [size](const Pictures& a, const Pictures& b) {
         return std::abs(a->size.width - size.width) < std::abs(b->size.width - size.width);
       });
   return closest == held_.end() ? nullptr : *closest;
@@ -93,16 +100,18 @@ qsizetype PictureCache::bytesHeld() const {
 PictureCache::Pictures PictureCache::keep(SizePictures pictures) {
   held_.push_front(std::make_shared<const SizePictures>(std::move(pictures)));
   Pictures kept = held_.front();
-  for (auto oldest = std::prev(held_.end());
-       held_.size() > static_cast<size_t>(othersKept + 1) && oldest != held_.begin();) {
-    const auto younger = std::prev(oldest);
-    if ((*oldest)->size != inUse_) {
-      leaving_.push_back(std::move(*oldest));
-      held_.erase(oldest);
-    }
-    oldest = younger;
-  }
+  keepOnly(1 + othersKept);
   return kept;
+}
+
+void PictureCache::keepOnly(int sizes) {
+  for (auto oldest = held_.end();
+       held_.size() > static_cast<size_t>(sizes) && oldest != held_.begin();) {
+    --oldest;
+    if ((*oldest)->size == inUse_) continue;
+    leaving_.push_back(std::move(*oldest));
+    oldest = held_.erase(oldest);
+  }
 }
 
 // Unmapping megabytes of pictures and handing the freed pages back take
