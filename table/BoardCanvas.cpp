@@ -100,7 +100,7 @@ void BoardCanvas::placeCard(int drawCode, int x, int y) {
 }
 
 void BoardCanvas::updateNow() {
-  if (view_) view_->repaint();
+  if (view_) view_->showNow();
 }
 
 void BoardCanvas::rebuildOffscreen() {

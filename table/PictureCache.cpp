@@ -6,6 +6,10 @@
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
+#ifdef __linux__
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
 
 #include "assets/Assets.h"
 
@@ -18,6 +22,17 @@ namespace {
 void giveBackFreedPages() {
 #ifdef __GLIBC__
   malloc_trim(0);
+#endif
+}
+
+// Answering the window comes before drawing a size, which the board can
+// wait for behind its stand-in: the drawing thread, and the threads it
+// starts, which inherit this, give way to the UI thread where they share a
+// processor.
+void giveWayToTheUiThread() {
+#ifdef __linux__
+  constexpr int niceness = 10;  // a tenth of the processor against the UI thread
+  setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), niceness);
 #endif
 }
 
@@ -60,8 +75,10 @@ void PictureCache::request(CardSize size) {
 // the threads that painting uses.
 void PictureCache::draw(CardSize size) {
   drawing_ = size;
-  QtConcurrent::run(&drawer_, drawSizePictures, size, bluetile_)
-      .then(this, [this](SizePictures pictures) { drawn(std::move(pictures)); });
+  QtConcurrent::run(&drawer_, [size, tile = bluetile_] {
+    giveWayToTheUiThread();
+    return drawSizePictures(size, tile);
+  }).then(this, [this](SizePictures pictures) { drawn(std::move(pictures)); });
 }
 
 void PictureCache::drawn(SizePictures pictures) {
