@@ -3,9 +3,6 @@
 #include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
 #include <cstdlib>
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
 #ifdef __linux__
 #include <sys/resource.h>
 #include <unistd.h>
@@ -16,14 +13,6 @@
 namespace velmoran {
 
 namespace {
-
-// The program keeps one allocation pool for all threads (see
-// runApplication): the pages that evicted pictures let go can be given back.
-void giveBackFreedPages() {
-#ifdef __GLIBC__
-  malloc_trim(0);
-#endif
-}
 
 // Answering the window comes before drawing a size, which the board can
 // wait for behind its stand-in: the drawing thread, and the threads it
@@ -131,16 +120,17 @@ void PictureCache::keepOnly(int sizes) {
   }
 }
 
-// Unmapping megabytes of pictures and handing the freed pages back take
-// their time: a worker thread does it, not the UI thread, whichever way the
-// window was resized. By then the board has taken the new pictures in place
-// of the ones let go, so the worker holds their last reference.
+// Unmapping megabytes of pictures takes its time: a worker thread does it,
+// not the UI thread, whichever way the window was resized. By then the
+// board has taken the new pictures in place of the ones let go, so the
+// worker holds their last reference. The large pictures have memory of
+// their own, which goes back to the system as they are freed; the
+// allocation pool is not trimmed after them, as trimming holds the pool,
+// which all threads share, the UI thread included, while it walks it.
 void PictureCache::letGoOfEvicted() {
   if (leaving_.empty()) return;
-  QThreadPool::globalInstance()->start([last = std::exchange(leaving_, {})]() mutable {
-    last.clear();
-    giveBackFreedPages();
-  });
+  QThreadPool::globalInstance()->start(
+      [last = std::exchange(leaving_, {})]() mutable { last.clear(); });
 }
 
 }  // namespace velmoran
