@@ -1,14 +1,20 @@
 #include "table/BoardCanvas.h"
 
+#include <QThreadPool>
+#include <algorithm>
+
 #include "table/BoardPainter.h"
 #include "table/BoardView.h"
 #include "table/LargeImage.h"
+#include "table/PagesFilledAtOnce.h"
 
 namespace velmoran {
 
 namespace {
 
 constexpr QImage::Format boardFormat = QImage::Format_ARGB32_Premultiplied;
+constexpr QSize largestBoard(CardSize::ofWidth(largestCardWidth).boardWidth(),
+                             CardSize::ofWidth(largestCardWidth).boardHeight());
 
 }  // namespace
 
@@ -29,27 +35,39 @@ void BoardCanvas::setCardSize(CardSize cards) {
     offscreenPict_ = QImage();
     offscreenPict_ = boardPicture(board);
     offscreenPict_.fill(Qt::black);
+    if (view_) fillPagesAhead(cards);
   }
   surface_ = offscreenPict_;
   target_ = DrawTarget::Offscreen;
 }
 
-// Fresh memory is slow to fill on some systems: a smaller board is drawn in
-// the memory of the larger one before it, unless a copy of an earlier board
-// still lives there, so that a shrinking window does not pay for it at
-// every step. Only a larger board takes fresh memory, once the old board is
-// let go.
+// Fresh memory is slow to fill on some systems: every board is drawn in
+// the memory of the largest one the canvas has needed, unless a copy of an
+// earlier board still lives there. The window's board sets aside the
+// largest board's memory at once; its pages are filled in when needed.
 QImage BoardCanvas::boardPicture(QSize board) {
   const int bytesPerLine = board.width() * 4;
   if (!memory_ || memory_.use_count() > 1 ||
       memory_->sizeInBytes() < qsizetype(bytesPerLine) * board.height()) {
     memory_.reset();
-    memory_ = std::make_shared<QImage>(largeImage(board, boardFormat));
+    memory_ = std::make_shared<QImage>(largeImage(view_ ? largestBoard : board, boardFormat));
+    pagesFilled_ = 0;
   }
   return QImage(
-      memory_->bits(), board.width(), board.height(), bytesPerLine, boardFormat,
-      [](void* memory) { delete static_cast<std::shared_ptr<QImage>*>(memory); },
+      const_cast<uchar*>(memory_->constBits()), board.width(), board.height(), bytesPerLine,
+      boardFormat, [](void* memory) { delete static_cast<std::shared_ptr<QImage>*>(memory); },
       new std::shared_ptr<QImage>(memory_));
+}
+
+// The pages the next larger board takes are filled in on another thread,
+// so that a window grown by a step finds them ready.
+void BoardCanvas::fillPagesAhead(CardSize cards) {
+  const CardSize next = CardSize::ofWidth(std::min(cards.width + cardWidthStep, largestCardWidth));
+  const qsizetype bytes = qsizetype(next.boardWidth()) * 4 * next.boardHeight();
+  if (bytes <= pagesFilled_) return;
+  pagesFilled_ = bytes;
+  QThreadPool::globalInstance()->start(
+      [pages = *memory_, bytes] { fillPagesAtOnce(pages, bytes); });
 }
 
 void BoardCanvas::drawOn(QImage& picture, int drawCode, int x, int y) {
@@ -82,7 +100,7 @@ void BoardCanvas::placeCard(int drawCode, int x, int y) {
 }
 
 void BoardCanvas::updateNow() {
-  if (view_) view_->repaint();
+  if (view_) view_->showNow();
 }
 
 void BoardCanvas::rebuildOffscreen() {
@@ -93,7 +111,13 @@ void BoardCanvas::rebuildOffscreen() {
     QPainter painter(&offscreenPict_);
     BoardPainter(painter, pictures_, game_).drawBoard();
   }
+  rebuiltAt_ = cardSize();
+  rebuiltWithOwnPictures_ = picturesDrawn();
   showBoard();
+}
+
+bool BoardCanvas::boardUpToDate() const {
+  return rebuiltAt_ == cardSize() && rebuiltWithOwnPictures_ == picturesDrawn();
 }
 
 void BoardCanvas::showBoard() {

@@ -42,6 +42,9 @@ class BoardCanvas {
   void rebuildOffscreen();
   // The window shows the board picture as it is now.
   void showBoard();
+  // Whether the board picture was drawn at the current card size with the
+  // pictures in use: nothing but a change of the game calls for a rebuild.
+  bool boardUpToDate() const;
 
   // While a card is carried the board picture keeps its place empty:
   // nothing redraws the board until the card is let go.
@@ -50,15 +53,20 @@ class BoardCanvas {
  private:
   void drawOn(QImage& picture, int drawCode, int x, int y);
   QImage boardPicture(QSize board);
+  void fillPagesAhead(CardSize cards);
 
   const MainRoutines& game_;
   BoardPictures pictures_;
   BoardView* view_ = nullptr;
   std::shared_ptr<QImage> memory_;  // where the board pictures are drawn
+  qsizetype pagesFilled_ = 0;       // how much of it is filled in
   QImage offscreenPict_;
   QImage surface_;  // what the window shows
   DrawTarget target_ = DrawTarget::Offscreen;
   bool held_ = false;
+  // What the last rebuild drew with.
+  CardSize rebuiltAt_{0, 0};
+  bool rebuiltWithOwnPictures_ = false;
 };
 
 }  // namespace velmoran

@@ -11,7 +11,17 @@ BoardView::BoardView(QWidget* parent) : QWidget(parent) {
   setAutoFillBackground(false);
 }
 
+// A resized view is painted whole at the next turn of the event loop:
+// painting it now as well would paint and send every resize step twice.
+void BoardView::showNow() {
+  if (resizedSincePainted_)
+    update();
+  else
+    repaint();
+}
+
 void BoardView::paintEvent(QPaintEvent* event) {
+  resizedSincePainted_ = false;
   // A window that has grown paints into a new backing store, all of it.
   if (QBackingStore* store = backingStore())
     if (const auto* pixels = dynamic_cast<const QImage*>(store->paintDevice()))
@@ -42,7 +52,10 @@ void BoardView::mouseReleaseEvent(QMouseEvent* event) {
   emit released(toBoard(event), event->button());
 }
 
-void BoardView::resizeEvent(QResizeEvent*) { emit resized(); }
+void BoardView::resizeEvent(QResizeEvent*) {
+  resizedSincePainted_ = true;
+  emit resized();
+}
 
 DragSprite::DragSprite(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -24,6 +24,9 @@ class BoardView : public QWidget {
   // next turn of the event loop.
   void repaintBoard(const QRect& area) { repaint(area.translated(origin_)); }
   void updateBoard(const QRect& area) { update(area.translated(origin_)); }
+  // Shows the whole surface again now; after a resize, with the painting
+  // that follows it.
+  void showNow();
 
  signals:
   void pressed(QPoint boardPixel, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
@@ -44,6 +47,7 @@ class BoardView : public QWidget {
   const QImage* surface_ = nullptr;
   QPoint origin_;
   PagesFilledAtOnce storePages_;
+  bool resizedSincePainted_ = false;
 };
 
 // The picked-up card that follows the pointer. Mouse events go through it

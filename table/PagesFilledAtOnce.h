@@ -4,9 +4,13 @@
 
 namespace velmoran {
 
-// Has the system fill in the memory under a picture in one call, ahead of
-// drawing on it: fresh memory written page by page takes a fault a page.
-// Only the first call for a given buffer does anything.
+// Has the system fill in the memory under the first bytes of a picture in
+// one call, ahead of drawing on it: fresh memory written page by page takes
+// a fault a page.
+void fillPagesAtOnce(const QImage& picture, qsizetype bytes);
+
+// The same for the whole of a picture, once: only the first call for a
+// given buffer does anything.
 class PagesFilledAtOnce {
  public:
   void fill(const QImage& picture);

@@ -1,11 +1,11 @@
 #include "table/PictureCache.h"
 
-#include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
 #include <cstdlib>
-#ifdef __GLIBC__
-#include <malloc.h>
+#ifdef __linux__
+#include <sys/resource.h>
+#include <unistd.h>
 #endif
 
 #include "assets/Assets.h"
@@ -14,11 +14,14 @@ namespace velmoran {
 
 namespace {
 
-// The program keeps one allocation pool for all threads (see
-// runApplication): the pages that evicted pictures let go can be given back.
-void giveBackFreedPages() {
-#ifdef __GLIBC__
-  malloc_trim(0);
+// Answering the window comes before drawing a size, which the board can
+// wait for behind its stand-in: the drawing thread, and the threads it
+// starts, which inherit this, give way to the UI thread where they share a
+// processor.
+void giveWayToTheUiThread() {
+#ifdef __linux__
+  constexpr int niceness = 10;  // a tenth of the processor against the UI thread
+  setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), niceness);
 #endif
 }
 
@@ -27,7 +30,9 @@ void giveBackFreedPages() {
 // The tile is fetched here, on the UI thread: the picture accessors are
 // not for other threads.
 PictureCache::PictureCache(QObject* parent)
-    : QObject(parent), bluetile_(assets::picture("bluetile")) {}
+    : QObject(parent), bluetile_(assets::picture("bluetile")) {
+  drawer_.setMaxThreadCount(1);
+}
 
 PictureCache::Pictures PictureCache::find(CardSize size) {
   inUse_ = size;
@@ -45,16 +50,24 @@ PictureCache::Pictures PictureCache::drawNow(CardSize size) {
   return kept;
 }
 
+// While the size in use is drawn, only the pictures standing in for it are
+// kept besides: the memory of the sizes held never exceeds that of the
+// size in use and the one before it.
 void PictureCache::request(CardSize size) {
-  if (!find(size) && !drawing_) draw(size);
+  if (find(size)) return;
+  keepOnly(othersKept);
+  letGoOfEvicted();
+  if (!drawing_) draw(size);
 }
 
 // Drawing several sizes at once would hold the memory of each and starve
-// the shared threads that painting uses.
+// the threads that painting uses.
 void PictureCache::draw(CardSize size) {
   drawing_ = size;
-  QtConcurrent::run(drawSizePictures, size, bluetile_)
-      .then(this, [this](SizePictures pictures) { drawn(std::move(pictures)); });
+  QtConcurrent::run(&drawer_, [size, tile = bluetile_] {
+    giveWayToTheUiThread();
+    return drawSizePictures(size, tile);
+  }).then(this, [this](SizePictures pictures) { drawn(std::move(pictures)); });
 }
 
 void PictureCache::drawn(SizePictures pictures) {
@@ -75,8 +88,8 @@ bool PictureCache::holds(CardSize size) const {
 }
 
 PictureCache::Pictures PictureCache::nearest(CardSize size) const {
-  const auto closest = std::min_element(
-      held_.begin(), held_.end(), [size](const Pictures& a, const Pictures& b) {
+  const auto closest =
+      std::min_element(held_.begin(), held_.end(), [size](const Pictures& a, const Pictures& b) {
         return std::abs(a->size.width - size.width) < std::abs(b->size.width - size.width);
       });
   return closest == held_.end() ? nullptr : *closest;
@@ -93,28 +106,31 @@ qsizetype PictureCache::bytesHeld() const {
 PictureCache::Pictures PictureCache::keep(SizePictures pictures) {
   held_.push_front(std::make_shared<const SizePictures>(std::move(pictures)));
   Pictures kept = held_.front();
-  for (auto oldest = std::prev(held_.end());
-       held_.size() > static_cast<size_t>(othersKept + 1) && oldest != held_.begin();) {
-    const auto younger = std::prev(oldest);
-    if ((*oldest)->size != inUse_) {
-      leaving_.push_back(std::move(*oldest));
-      held_.erase(oldest);
-    }
-    oldest = younger;
-  }
+  keepOnly(1 + othersKept);
   return kept;
 }
 
-// Unmapping megabytes of pictures and handing the freed pages back take
-// their time: a worker thread does it, not the UI thread, whichever way the
-// window was resized. By then the board has taken the new pictures in place
-// of the ones let go, so the worker holds their last reference.
+void PictureCache::keepOnly(int sizes) {
+  for (auto oldest = held_.end();
+       held_.size() > static_cast<size_t>(sizes) && oldest != held_.begin();) {
+    --oldest;
+    if ((*oldest)->size == inUse_) continue;
+    leaving_.push_back(std::move(*oldest));
+    oldest = held_.erase(oldest);
+  }
+}
+
+// Unmapping megabytes of pictures takes its time: a worker thread does it,
+// not the UI thread, whichever way the window was resized. By then the
+// board has taken the new pictures in place of the ones let go, so the
+// worker holds their last reference. The large pictures have memory of
+// their own, which goes back to the system as they are freed; the
+// allocation pool is not trimmed after them, as trimming holds the pool,
+// which all threads share, the UI thread included, while it walks it.
 void PictureCache::letGoOfEvicted() {
   if (leaving_.empty()) return;
-  QThreadPool::globalInstance()->start([last = std::exchange(leaving_, {})]() mutable {
-    last.clear();
-    giveBackFreedPages();
-  });
+  QThreadPool::globalInstance()->start(
+      [last = std::exchange(leaving_, {})]() mutable { last.clear(); });
 }
 
 }  // namespace velmoran

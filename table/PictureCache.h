@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QObject>
+#include <QThreadPool>
 #include <list>
 #include <memory>
 #include <optional>
@@ -11,11 +12,14 @@
 
 namespace velmoran {
 
-// The pictures of the card sizes the window has used lately. Only the size
-// in use is kept: the one before it goes once the new size's own pictures
-// are drawn, so memory stays bounded however often the window is resized.
-// A size not yet drawn is drawn off the UI thread, one size at a time:
-// sizes the window passed while one was drawn are skipped.
+// The pictures of the card sizes the window has used lately: the size in
+// use and the one in use before it, so that a step back to the size just
+// left shows its own pictures at once. Memory stays bounded however often
+// the window is resized: a size not yet drawn is drawn while only the
+// pictures standing in for it are kept besides.
+// A size not yet drawn is drawn off the UI thread, one size at a time, on
+// a thread of the cache's own: sizes the window passed while one was drawn
+// are skipped.
 class PictureCache : public QObject {
   Q_OBJECT
  public:
@@ -24,7 +28,7 @@ class PictureCache : public QObject {
   // Besides the size in use, this many others are kept, the least recently
   // used let go first. Drawing a size again takes a few tens of milliseconds
   // off the UI thread; keeping one costs megabytes.
-  static constexpr int othersKept = 0;
+  static constexpr int othersKept = 1;
 
   explicit PictureCache(QObject* parent = nullptr);
 
@@ -48,6 +52,9 @@ class PictureCache : public QObject {
 
  private:
   Pictures keep(SizePictures pictures);
+  // Lets go of the least recently used sizes but the one in use, down to
+  // the given count; they are freed on another thread.
+  void keepOnly(int sizes);
   void letGoOfEvicted();
   void draw(CardSize size);
   void drawn(SizePictures pictures);
@@ -58,6 +65,11 @@ class PictureCache : public QObject {
   std::vector<Pictures> leaving_;    // let go by keep(), not yet freed
   std::optional<CardSize> drawing_;  // the size being drawn now
   CardSize inUse_;
+  // The thread sizes are drawn on. Not one of Qt's shared pool: painting
+  // hands parts of large pictures to that pool and waits for them, so a
+  // drawing that held one of its threads could wait for itself. Destroyed
+  // first: a drawing under way ends before the rest of the cache goes.
+  QThreadPool drawer_;
 };
 
 }  // namespace velmoran

@@ -137,7 +137,11 @@ void Wmain::settleSize() {
     setBoardSize(boardSize(cardsFor(asked.boundedTo(roomForBoard()))));
   }
   updateSizes();
-  rebuildOffscreen();
+  // The board was drawn as the size changed, unless an animation held it off.
+  if (canvas_.boardUpToDate())
+    updateNow();
+  else
+    rebuildOffscreen();
 }
 
 // The window manager's maximise stands for the zoom button. The first zoom
