@@ -5,6 +5,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "tests/table/DesktopScreens.h"
 #include "tests/table/TableFixture.h"
 #include "assets/Assets.h"
 #include "table/BoardPictures.h"
@@ -178,5 +179,10 @@ void TableBenchmark::largestBoardOnFreshMemory() {
   }
 }
 
-QTEST_MAIN(TableBenchmark)
+// Boards up to the largest fit the screen: a board the screen cannot hold
+// would be closed in on while it is measured.
+int main(int argc, char** argv) {
+  return testing::runOnScreens<TableBenchmark>(QByteArray("[") + testing::desktopScreen + "]", argc,
+                                             argv);
+}
 #include "bench_table.moc"

@@ -9,6 +9,7 @@
 
 #include "assets/Assets.h"
 #include "table/BoardPictures.h"
+#include "tests/table/DesktopScreens.h"
 #include "tests/table/TableFixture.h"
 
 using namespace velmoran;
@@ -218,5 +219,10 @@ void PictureCacheTest::sizesAreDrawnWithTheSharedPoolOfOneThread() {
   QVERIFY(drawnInTime(pictures));
 }
 
-QTEST_MAIN(PictureCacheTest)
+// Boards up to the largest fit the screen: a board the screen cannot hold
+// would be closed in on while it is measured.
+int main(int argc, char** argv) {
+  return testing::runOnScreens<PictureCacheTest>(QByteArray("[") + testing::desktopScreen + "]", argc,
+                                             argv);
+}
 #include "tst_picturecache.moc"
